@@ -1,0 +1,38 @@
+#include "app/clock_app.h"
+
+#include <winsock2.h>
+
+#include <string>
+
+#include "app/clock_window.h"
+#include "res/resource.h"
+
+bool ClockApp::StartSockets() {
+    WSADATA data{};
+    if (WSAStartup(MAKEWORD(1, 1), &data) != 0) return false;
+    if (data.wVersion != MAKEWORD(1, 1)) {
+        WSACleanup();
+        return false;
+    }
+    return true;
+}
+
+bool ClockApp::InitInstance() {
+    if (!startSockets()) {
+        char text[256] = {};
+        LoadStringA(Instance(), IDS_SOCKETS_INIT_FAILED, text, sizeof text);
+        ShowMessage(text);
+        return false;
+    }
+    ClockWindow clock;
+    SetMainWindow(&clock);
+    clock.DoModal();
+    return false;
+}
+
+bool ClockApp::OnCommand(int id) {
+    if (id != IDM_HELP) return false;
+    const HWND main = MainWindow() ? MainWindow()->Handle() : nullptr;
+    WinHelpA(main, (ExeName() + ".HLP").c_str(), HELP_FINDER, 0);
+    return true;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The application object: starts the socket layer, then runs the clock window modally.
+
+#include "win/application.h"
+
+class ClockApp : public Application {
+public:
+    // Starts the socket layer; true when version 1.1 is running.
+    using SocketStarter = bool (*)();
+    static bool StartSockets();
+
+    explicit ClockApp(SocketStarter startSockets = StartSockets) : startSockets(startSockets) {}
+
+    bool OnCommand(int id) override;
+
+protected:
+    bool InitInstance() override;
+
+private:
+    SocketStarter startSockets;
+};

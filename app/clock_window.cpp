@@ -1,0 +1,68 @@
+#include "app/clock_window.h"
+
+#include "app/settings_file.h"
+#include "res/resource.h"
+#include "win/application.h"
+
+namespace {
+
+SettingsFile Settings() { return SettingsFile(Application::Current()->ProfileName()); }
+
+} // namespace
+
+ClockWindow::ClockWindow(HWND parent) : Dialog(IDD_CLOCK, parent) {
+    icon = LoadIconA(Application::Current()->Instance(), MAKEINTRESOURCEA(IDI_CLOCK));
+}
+
+bool ClockWindow::OnInitDialog() {
+    Dialog::OnInitDialog();
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+
+    const SettingsFile settings = Settings();
+    skinName = settings.ReadString("skin", "name", "back2");
+    posX = settings.ReadInt("position", "x", 0);
+    posY = settings.ReadInt("position", "y", 400);
+
+    timerId = SetTimer(Handle(), kClockTimerId, kTickMilliseconds, nullptr);
+    popupMenu.reset(LoadMenuA(Application::Current()->Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
+    return true;
+}
+
+bool ClockWindow::HandleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    switch (message) {
+    case WM_PAINT:
+        OnPaint();
+        return true;
+    case WM_QUERYDRAGICON:
+        result = reinterpret_cast<LRESULT>(icon);
+        return true;
+    case WM_ERASEBKGND:
+        // The face covers the whole window; erasing first would only make it flicker.
+        result = 0;
+        return true;
+    case WM_TIMER:
+        OnTimer();
+        return false;
+    case WM_CLOSE:
+        OnClose();
+        return false; // the dialog manager turns the close into IDCANCEL, which ends the run
+    default:
+        return false;
+    }
+}
+
+void ClockWindow::OnTimer() {
+    if (!timerId) return;
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+// Saves where the window really stands, so a clock closed while dodged comes back there.
+void ClockWindow::OnClose() {
+    RECT rect{};
+    GetWindowRect(Handle(), &rect);
+    const SettingsFile settings = Settings();
+    settings.WriteInt("position", "x", rect.left);
+    settings.WriteInt("position", "y", rect.top);
+    settings.WriteString("skin", "name", skinName);
+}

@@ -1,0 +1,45 @@
+// Painting of the clock window: the face once a second, the icon when minimised.
+
+#include "app/clock_face.h"
+#include "app/clock_window.h"
+#include "win/paint_context.h"
+
+void ClockWindow::OnPaint() {
+    const PaintContext paint(Handle());
+    if (IsIconic(Handle())) {
+        PaintMinimised(paint.Dc());
+        return;
+    }
+    const std::string time = LocalTimeText();
+    if (skinLoaded)
+        PaintFace(paint.Dc(), time);
+    else
+        PaintPlainText(paint.Dc(), time);
+}
+
+void ClockWindow::PaintMinimised(HDC dc) {
+    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const Point at = MinimisedIconOrigin({client.right - client.left, client.bottom - client.top},
+                                         {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)});
+    DrawIcon(dc, at.x, at.y, icon);
+}
+
+void ClockWindow::PaintFace(HDC dc, const std::string& time) {
+    PixelImage face;
+    ComposeFace(face, background, glyphs, time, dockMode);
+    face.Draw(dc, 0, 0);
+}
+
+// Stands in while no skin load has been made.
+void ClockWindow::PaintPlainText(HDC dc, const std::string& time) {
+    background.Draw(dc, 0, 0);
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextAlign(dc, TA_CENTER | TA_TOP);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, time.c_str(), static_cast<int>(time.size()), &extent);
+    const Point at = PlainTextOrigin({background.Width(), background.Height()}, extent.cy);
+    TextOutA(dc, at.x, at.y, time.c_str(), static_cast<int>(time.size()));
+}

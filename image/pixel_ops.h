@@ -1,0 +1,56 @@
+#pragma once
+// Pixel loops over 32-bit top-down images, independent of the platform's bitmaps.
+//
+// A pixel is stored as the bytes blue, green, red and a fourth byte that carries no colour;
+// read as a little-endian 32-bit value it is b | g << 8 | r << 16 | fourth << 24.
+
+#include <cstdint>
+
+// A 24-bit colour as 0x00BBGGRR: red in the low byte.
+using ColorValue = std::uint32_t;
+
+struct PixelSpan {
+    std::uint32_t* pixels;
+    int width;
+    int height;
+};
+
+struct ConstPixelSpan {
+    const std::uint32_t* pixels;
+    int width;
+    int height;
+};
+
+inline ConstPixelSpan AsConst(PixelSpan span) { return {span.pixels, span.width, span.height}; }
+
+// The colour bytes of a stored pixel as a ColorValue; the fourth byte is dropped.
+constexpr ColorValue ColorOfPixel(std::uint32_t pixel) {
+    return (pixel & 0xFFu) << 16 | (pixel & 0xFF00u) | (pixel >> 16 & 0xFFu);
+}
+
+// A stored pixel with the colour bytes of `color` and the given fourth byte.
+constexpr std::uint32_t PixelOfColor(ColorValue color, std::uint32_t fourth) {
+    return (color >> 16 & 0xFFu) | (color & 0xFF00u) | (color & 0xFFu) << 16 | fourth << 24;
+}
+
+// The key a keyed copy compares whole stored pixels with: only a pixel whose fourth byte is 0
+// can match it. Only the low 8 bits of each component count.
+constexpr std::uint32_t KeyPixel(int red, int green, int blue) {
+    return static_cast<std::uint32_t>(red & 0xFF) << 16 | static_cast<std::uint32_t>(green & 0xFF) << 8 |
+           static_cast<std::uint32_t>(blue & 0xFF);
+}
+
+// A ColorValue from components of which only the low 8 bits count.
+constexpr ColorValue MakeColorValue(int red, int green, int blue) {
+    return static_cast<ColorValue>(red & 0xFF) | static_cast<ColorValue>(green & 0xFF) << 8 |
+           static_cast<ColorValue>(blue & 0xFF) << 16;
+}
+
+// Stamps `source` onto `destination` with its top-left at (x, y), clipped to the destination,
+// leaving destination pixels alone where the source pixel equals `key` exactly.
+void CopyKeyed(PixelSpan destination, ConstPixelSpan source, int x, int y, std::uint32_t key);
+
+// Writes `source` turned a quarter turn into `destination`, which must be source.height wide
+// and source.width high: 90 turns clockwise, 270 counter-clockwise. Only the colour bytes
+// move; every fourth byte of the result is 0.
+void TurnQuarter(ConstPixelSpan source, PixelSpan destination, int angle);

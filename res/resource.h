@@ -1,0 +1,31 @@
+// Identifiers shared by the resource script and the code.
+#pragma once
+
+// Dialogs and their controls
+#define IDD_ABOUTBOX 100
+#define IDD_CLOCK 102
+#define IDD_SKIN_SELECT 131
+
+#define IDC_WEB_LINK 1000
+#define IDC_MAIL_LINK 1002
+#define IDC_LOGO 1006
+#define IDC_SKIN_LIST 1000
+
+// Icons, bitmaps, menus, strings
+#define IDI_CLOCK 128
+#define IDR_POPUP 130
+#define IDB_ABOUT_LOGO 138
+#define IDS_SOCKETS_INIT_FAILED 103
+
+// Popup menu commands
+#define IDM_SELECT_SKIN 32771
+#define IDM_DOCK_LEFT 32772
+#define IDM_DOCK_RIGHT 32773
+#define IDM_DOCK_TOP 32774
+#define IDM_FLOATING 32775
+#define IDM_EXIT 32776
+#define IDM_AUTO_MOVE 32777
+#define IDM_ABOUT 32778
+
+// The framework's standard help command
+#define IDM_HELP 57670

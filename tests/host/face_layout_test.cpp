@@ -1,0 +1,60 @@
+#include "app/face_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::array<Size, kGlyphCount> DigitsAndColon(Size digit, Size colon) {
+    std::array<Size, kGlyphCount> sizes{};
+    sizes.fill(digit);
+    sizes[kColonGlyph] = colon;
+    return sizes;
+}
+
+std::vector<int> Xs(const std::vector<GlyphPlacement>& placements) {
+    std::vector<int> xs;
+    for (const GlyphPlacement& p : placements) xs.push_back(p.at.x);
+    return xs;
+}
+
+TEST(FaceLayoutTest, CentresTheLineHalvingBeforeSubtracting) {
+    const auto glyphs = DigitsAndColon({10, 20}, {4, 20});
+    const auto placements = LayoutGlyphs("12:34:56", {100, 40}, glyphs);
+    EXPECT_EQ(Xs(placements), (std::vector<int>{16, 26, 36, 40, 50, 60, 64, 74}));
+    for (const GlyphPlacement& p : placements) EXPECT_EQ(p.at.y, 10);
+    EXPECT_EQ(placements[2].glyph, kColonGlyph);
+    EXPECT_EQ(placements[7].glyph, 6);
+
+    // Odd sizes: 99 / 2 - 68 / 2 = 15, not (99 - 68) / 2; 41 / 2 - 20 / 2 = 10.
+    const auto odd = LayoutGlyphs("12:34:56", {99, 41}, glyphs);
+    EXPECT_EQ(odd.front().at.x, 15);
+    EXPECT_EQ(odd.front().at.y, 10);
+
+    // 100 / 2 - 51 / 2 = 25, where (100 - 51) / 2 would give 24.
+    auto wide = DigitsAndColon({51, 1}, {0, 0});
+    EXPECT_EQ(LayoutGlyphs("0", {100, 1}, wide).front().at.x, 25);
+}
+
+TEST(FaceLayoutTest, GlyphsHangFromOneTopEdge) {
+    auto glyphs = DigitsAndColon({10, 20}, {4, 20});
+    glyphs[1] = {10, 30};
+    const auto placements = LayoutGlyphs("12:34:56", {100, 40}, glyphs);
+    for (const GlyphPlacement& p : placements) EXPECT_EQ(p.at.y, 5); // 40 / 2 - 30 / 2
+}
+
+TEST(FaceLayoutTest, EmptyGlyphsCloseUpAndEmptyTimeLaysOutNothing) {
+    auto glyphs = DigitsAndColon({10, 20}, {0, 0});
+    EXPECT_EQ(Xs(LayoutGlyphs("12:34", {100, 40}, glyphs)), (std::vector<int>{30, 40, 50, 50, 60}));
+    EXPECT_TRUE(LayoutGlyphs("", {100, 40}, glyphs).empty());
+}
+
+TEST(FaceLayoutTest, PlainTextAndIconOrigins) {
+    // An empty background puts the text's top-centre above the window's corner.
+    EXPECT_EQ(PlainTextOrigin({0, 0}, 13).x, 0);
+    EXPECT_EQ(PlainTextOrigin({0, 0}, 13).y, -6);
+    EXPECT_EQ(PlainTextOrigin({101, 40}, 13).y, 14);
+    EXPECT_EQ(MinimisedIconOrigin({36, 36}, {32, 32}).x, 2);
+    EXPECT_EQ(MinimisedIconOrigin({35, 35}, {32, 32}).y, 2);
+}
+
+} // namespace

@@ -1,0 +1,134 @@
+#include "image/pixel_ops.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// A small image whose pixel at (x, y) is a distinct value, for following pixels around.
+struct TestImage {
+    int width;
+    int height;
+    std::vector<std::uint32_t> pixels;
+
+    TestImage(int width, int height, std::uint32_t fill = 0)
+        : width(width), height(height), pixels(static_cast<size_t>(width) * height, fill) {}
+
+    static TestImage Numbered(int width, int height) {
+        TestImage image(width, height);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) image.at(x, y) = 0x00010000u * (y + 1) + (x + 1);
+        return image;
+    }
+
+    std::uint32_t& at(int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; }
+    PixelSpan span() { return {pixels.data(), width, height}; }
+    ConstPixelSpan cspan() const { return {pixels.data(), width, height}; }
+};
+
+constexpr std::uint32_t kBackground = 0xAABBCC;
+constexpr std::uint32_t kWhiteKey = KeyPixel(255, 255, 255);
+
+TEST(ColorValueTest, ReadsAndWritesColourBytesInRedLowOrder) {
+    // Stored bytes blue 0x12, green 0x34, red 0x56, fourth 0x78.
+    const std::uint32_t stored = 0x78563412u;
+    EXPECT_EQ(ColorOfPixel(stored), (0x12u << 16) | (0x34u << 8) | 0x56u);
+    EXPECT_EQ(PixelOfColor(ColorOfPixel(stored), 0x78), stored);
+    // Bits 24 to 31 of a colour value are ignored when it is written.
+    EXPECT_EQ(PixelOfColor(0xFF123456u, 0), 0x00563412u);
+    EXPECT_EQ(MakeColorValue(256, -1, 0x1FF), 0xFFFF00u);
+}
+
+TEST(CopyKeyedTest, ClipsAtEveryEdge) {
+    const TestImage source = TestImage::Numbered(4, 3);
+    struct Case {
+        int x, y;
+    };
+    for (const Case c : {Case{-2, -1}, Case{3, 2}, Case{-3, 1}, Case{1, -2}, Case{0, 0}, Case{4, 0}}) {
+        TestImage destination(5, 4, kBackground);
+        CopyKeyed(destination.span(), source.cspan(), c.x, c.y, kWhiteKey);
+        for (int y = 0; y < destination.height; ++y) {
+            for (int x = 0; x < destination.width; ++x) {
+                const int sx = x - c.x;
+                const int sy = y - c.y;
+                const bool covered = sx >= 0 && sx < source.width && sy >= 0 && sy < source.height;
+                const std::uint32_t expected =
+                    covered ? source.pixels[static_cast<size_t>(sy) * source.width + sx] : kBackground;
+                EXPECT_EQ(destination.at(x, y), expected) << "at " << x << "," << y << " placed at "
+                                                          << c.x << "," << c.y;
+            }
+        }
+    }
+}
+
+TEST(CopyKeyedTest, NegativeOriginTakesSourceFromTheOffset) {
+    const TestImage source = TestImage::Numbered(4, 3);
+    TestImage destination(5, 4, kBackground);
+    CopyKeyed(destination.span(), source.cspan(), -2, -1, kWhiteKey);
+    EXPECT_EQ(destination.at(0, 0), source.pixels[1 * 4 + 2]); // source column 2, row 1
+    EXPECT_EQ(destination.at(2, 0), kBackground);
+}
+
+TEST(CopyKeyedTest, PlacementsOutsideTheDestinationChangeNothing) {
+    const TestImage source = TestImage::Numbered(3, 3);
+    for (const auto& [x, y] : {std::pair{5, 0}, {0, 4}, {-3, 0}, {0, -3}, {1 << 30, 0}, {-(1 << 30), 0},
+                              {0x7FFFFFFF, 0x7FFFFFFF}, {-0x7FFFFFFF - 1, 0}}) {
+        TestImage destination(5, 4, kBackground);
+        CopyKeyed(destination.span(), source.cspan(), x, y, kWhiteKey);
+        EXPECT_EQ(destination.pixels, TestImage(5, 4, kBackground).pixels) << x << "," << y;
+    }
+}
+
+TEST(CopyKeyedTest, LargerSourceFillsExactlyTheDestination) {
+    const TestImage source = TestImage::Numbered(9, 7);
+    TestImage destination(5, 4, kBackground);
+    CopyKeyed(destination.span(), source.cspan(), 0, 0, kWhiteKey);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(destination.at(x, y), source.pixels[y * 9 + x]);
+}
+
+TEST(CopyKeyedTest, OnlyKeyWithZeroFourthByteIsSeeThrough) {
+    TestImage source(3, 1);
+    source.at(0, 0) = 0x00FFFFFF; // white: the background shows
+    source.at(1, 0) = 0x01FFFFFF; // white with a fourth byte: copied
+    source.at(2, 0) = 0x00FFFFFE; // almost white: copied
+    TestImage destination(3, 1, kBackground);
+    CopyKeyed(destination.span(), source.cspan(), 0, 0, kWhiteKey);
+    EXPECT_EQ(destination.at(0, 0), kBackground);
+    EXPECT_EQ(destination.at(1, 0), 0x01FFFFFFu);
+    EXPECT_EQ(destination.at(2, 0), 0x00FFFFFEu);
+}
+
+TEST(CopyKeyedTest, KeyUsesOnlyTheLowBitsOfEachComponent) {
+    EXPECT_EQ(KeyPixel(255 + 256, 255 - 512, 255), kWhiteKey);
+    EXPECT_EQ(KeyPixel(0x12, 0x34, 0x56), 0x123456u); // red in the stored pixel's third byte
+}
+
+TEST(TurnQuarterTest, MapsPixelsClockwiseAndCounterClockwise) {
+    TestImage source = TestImage::Numbered(3, 2);
+    source.at(0, 0) |= 0x7F000000; // the fourth byte does not travel
+    TestImage clockwise(2, 3);
+    TurnQuarter(source.cspan(), clockwise.span(), 90);
+    EXPECT_EQ(clockwise.at(1, 0), source.at(0, 0) & 0xFFFFFF);
+    EXPECT_EQ(clockwise.at(0, 2), source.at(2, 1));
+    EXPECT_EQ(clockwise.at(0, 0), source.at(0, 1)); // left column becomes the top row, read right to left
+
+    TestImage counter(2, 3);
+    TurnQuarter(source.cspan(), counter.span(), 270);
+    EXPECT_EQ(counter.at(0, 2), source.at(0, 0) & 0xFFFFFF);
+    EXPECT_EQ(counter.at(1, 0), source.at(2, 1));
+}
+
+TEST(TurnQuarterTest, TurningBackRestoresEveryPixel) {
+    const TestImage source = TestImage::Numbered(5, 3);
+    for (const auto& [first, second] : {std::pair{270, 90}, {90, 270}}) {
+        TestImage turned(3, 5);
+        TestImage back(5, 3);
+        TurnQuarter(source.cspan(), turned.span(), first);
+        TurnQuarter(turned.cspan(), back.span(), second);
+        EXPECT_EQ(back.pixels, source.pixels);
+    }
+}
+
+} // namespace

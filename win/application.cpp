@@ -1,0 +1,47 @@
+#include "win/application.h"
+
+Application* Application::current = nullptr;
+
+namespace {
+
+// "C:\dir\Zentrix.EXE" gives "Zentrix": the file name up to its last dot.
+std::string BaseNameOf(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/:");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos) name.erase(dot);
+    return name;
+}
+
+std::string ModulePath(HINSTANCE instance) {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(instance, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+} // namespace
+
+Application::Application() { current = this; }
+
+Application::~Application() {
+    if (current == this) current = nullptr;
+}
+
+int Application::Run(HINSTANCE moduleInstance) {
+    instance = moduleInstance;
+    exeName = BaseNameOf(ModulePath(instance));
+    InitInstance();
+    return 0;
+}
+
+void Application::ShowMessage(const char* text) const {
+    MessageBoxA(nullptr, text, AppName().c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool Application::OnCommand(int) { return false; }

@@ -1,0 +1,49 @@
+#pragma once
+// The application object: one global instance, found by the entry point and by dialogs
+// that need the main window as their owner.
+
+#include <windows.h>
+
+#include <string>
+
+class Dialog;
+
+class Application {
+public:
+    Application();
+    virtual ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    static Application* Current() { return current; }
+
+    // Called by WinMain: derives the names from the executable's path, then runs InitInstance.
+    int Run(HINSTANCE instance);
+
+    HINSTANCE Instance() const { return instance; }
+    // The executable's file name without directory and extension ("Zentrix").
+    const std::string& ExeName() const { return exeName; }
+    // Caption of the application's message boxes.
+    const std::string& AppName() const { return exeName; }
+    // The private-profile file name: no directory, so the system keeps it in the Windows folder.
+    std::string ProfileName() const { return exeName + ".INI"; }
+
+    Dialog* MainWindow() const { return mainWindow; }
+    void SetMainWindow(Dialog* window) { mainWindow = window; }
+
+    // Shows a modal message box with the application's caption, OK and the exclamation icon.
+    void ShowMessage(const char* text) const;
+
+    // Commands that no window handled end here.
+    virtual bool OnCommand(int id);
+
+protected:
+    // The start-up routine. Returning false ends the process without a message loop.
+    virtual bool InitInstance() = 0;
+
+private:
+    static Application* current;
+    HINSTANCE instance = nullptr;
+    std::string exeName;
+    Dialog* mainWindow = nullptr; // not owned
+};

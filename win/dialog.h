@@ -1,0 +1,48 @@
+#pragma once
+// A modal dialog built from a resource template, its messages routed to member handlers.
+
+#include <windows.h>
+
+class Dialog {
+public:
+    // With no parent the application's main window, if there is one, owns the dialog.
+    explicit Dialog(int templateId, HWND parent = nullptr);
+    virtual ~Dialog() = default;
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // Creates the dialog, runs it until EndDialog, and returns that result (-1 if creation failed).
+    INT_PTR DoModal();
+
+    HWND Handle() const { return window; }
+
+protected:
+    // Runs once the window and its controls exist, before the dialog is first shown.
+    // Returning true lets the dialog manager give the focus to the first tab stop.
+    virtual bool OnInitDialog() { return true; }
+
+    // A window's own message handling. Returns true when the message was handled, with its
+    // result in `result`; false hands it to the dialog manager's default processing.
+    virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // WM_COMMAND that no control took back for itself. The default answers IDOK and IDCANCEL
+    // and hands everything else to the application object.
+    virtual bool OnCommand(int id, int notifyCode, HWND control);
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+
+    void EndDialog(INT_PTR result) { ::EndDialog(window, result); }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    HWND Owner() const;
+
+    int templateId;
+    HWND parent; // not owned
+    HWND window = nullptr; // owned by the dialog manager for the length of DoModal
+};
+
+// Centres a window over its visible owner, else in the work area of the primary monitor,
+// then pushes it back inside the work area, left and top edges first.
+void CenterWindow(HWND window);

@@ -1,0 +1,68 @@
+#pragma once
+// Ownership of GDI, USER and kernel handles: one small type, one alias per kind.
+
+#include <windows.h>
+
+#include <utility>
+
+// Owns one handle of type H and releases it with Close. Move-only.
+template <class H, auto Close>
+class Unique {
+public:
+    Unique() = default;
+    explicit Unique(H handle) : handle(handle) {}
+    ~Unique() { reset(); }
+
+    Unique(Unique&& other) noexcept : handle(other.release()) {}
+    Unique& operator=(Unique&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+    Unique(const Unique&) = delete;
+    Unique& operator=(const Unique&) = delete;
+
+    H get() const { return handle; }
+    explicit operator bool() const { return handle != nullptr; }
+
+    // Gives the handle up, to a caller or to the system (SetWindowRgn owns what it is handed).
+    [[nodiscard]] H release() { return std::exchange(handle, nullptr); }
+
+    void reset(H replacement = nullptr) {
+        if (handle) Close(handle);
+        handle = replacement;
+    }
+
+private:
+    H handle = nullptr;
+};
+
+inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
+inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
+inline void CloseFindHandle(HANDLE handle) { FindClose(handle); }
+
+using UniqueBitmap = Unique<HBITMAP, DeleteGdiObject>;
+using UniqueRegion = Unique<HRGN, DeleteGdiObject>;
+using UniqueFont = Unique<HFONT, DeleteGdiObject>;
+using UniqueBrush = Unique<HBRUSH, DeleteGdiObject>;
+using UniqueDc = Unique<HDC, DeleteDC>;
+using UniqueMenu = Unique<HMENU, DestroyMenu>;
+using UniqueWindow = Unique<HWND, DestroyWindow>;
+
+// File and find handles report failure as INVALID_HANDLE_VALUE; the owner stores it as null.
+inline HANDLE ValidOrNull(HANDLE handle) { return handle == INVALID_HANDLE_VALUE ? nullptr : handle; }
+using UniqueFile = Unique<HANDLE, CloseKernelHandle>;
+using UniqueFind = Unique<HANDLE, CloseFindHandle>;
+
+// Selects an object into a device context for one scope and puts the previous one back,
+// so that nothing is ever deleted while still selected.
+class ScopedSelect {
+public:
+    ScopedSelect(HDC dc, HGDIOBJ object) : dc(dc), previous(SelectObject(dc, object)) {}
+    ~ScopedSelect() { SelectObject(dc, previous); }
+    ScopedSelect(const ScopedSelect&) = delete;
+    ScopedSelect& operator=(const ScopedSelect&) = delete;
+
+private:
+    HDC dc;           // not owned
+    HGDIOBJ previous; // not owned
+};
