@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "image/pixel_ops.h"
 #include "win/unique_handle.h"
@@ -16,6 +17,11 @@ public:
     // Two copies would own one bitmap; pixels move through CopyFrom and CopyKeyed instead.
     PixelImage(const PixelImage&) = delete;
     PixelImage& operator=(const PixelImage&) = delete;
+    PixelImage(PixelImage&& other) noexcept { TakeFrom(other); }
+    PixelImage& operator=(PixelImage&& other) noexcept {
+        if (this != &other) TakeFrom(other);
+        return *this;
+    }
 
     // Replaces the content by a new width x height image; the previous content is gone even
     // when this fails. Returns false (and stays empty) when width or height is 0 or the
@@ -35,6 +41,15 @@ public:
     void Rotate(int angle);
     // Converts a bitmap that is selected into no device context into this image's pixels.
     int CopyFromBitmap(HDC dc, HBITMAP source);
+
+    // Loads a Targa file (a path ending in "tga", any case) or else a BMP file. On failure the
+    // image keeps its previous picture, or is empty where the file was read but no image could
+    // be made.
+    bool Load(const std::string& path);
+    bool LoadBmp(const std::string& path);
+
+    // A new region covering every pixel whose colour differs from `key`, in pixel coordinates.
+    UniqueRegion CreateRegion(ColorValue key) const;
 
     bool IsEmpty() const { return pixels == nullptr; }
     int Width() const { return width; }

@@ -116,3 +116,18 @@ void DecodeTargaPixels(const TargaHeader& header, std::span<const std::uint8_t> 
         }
     }
 }
+
+bool IsTargaPath(std::string_view path) {
+    if (path.size() < 3)
+        return false;
+    const std::string_view ending = path.substr(path.size() - 3);
+    constexpr std::string_view kTga = "tga";
+    for (size_t i = 0; i < 3; ++i) {
+        const char c = ending[i] >= 'A' && ending[i] <= 'Z'
+                           ? static_cast<char>(ending[i] - 'A' + 'a')
+                           : ending[i];
+        if (c != kTga[i])
+            return false;
+    }
+    return true;
+}

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 enum class TargaError {
     None,
@@ -61,3 +62,7 @@ std::uint64_t TargaImageBytes(const TargaHeader& header);
 // than TargaPixelBytes (a file that ends early) read as 0 where they are missing.
 void DecodeTargaPixels(const TargaHeader& header, std::span<const std::uint8_t> pixelData,
                        std::uint32_t* out);
+
+// Whether a path goes to the Targa reader: its last three characters are "tga" in any case,
+// with or without a dot before them.
+bool IsTargaPath(std::string_view path);

@@ -1,5 +1,7 @@
 #include "win/application.h"
 
+#include <utility>
+
 Application* Application::current = nullptr;
 
 namespace {
@@ -27,10 +29,10 @@ std::string ModulePath(HINSTANCE instance) {
 
 } // namespace
 
-Application::Application() { current = this; }
+Application::Application() : previous(std::exchange(current, this)) {}
 
 Application::~Application() {
-    if (current == this) current = nullptr;
+    if (current == this) current = previous;
 }
 
 int Application::Run(HINSTANCE moduleInstance) {

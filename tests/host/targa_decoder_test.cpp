@@ -242,3 +242,14 @@ TEST(TargaDecoder, LargestSizesDoNotOverflow) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TargaPathTest, LastThreeCharactersChooseTheReader) {
+    for (const char* path : {"a.tga", "a.TGA", "skin\\back.Tga", "notga", "tga"})
+        EXPECT_TRUE(IsTargaPath(path)) << path;
+    for (const char* path : {"a.bmp", "a.png", "ga", "", "a.tg", "a.tgax"})
+        EXPECT_FALSE(IsTargaPath(path)) << path;
+}
+
+}  // namespace

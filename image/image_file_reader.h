@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+class PixelImage;
+
+// A reader of one image file format into a PixelImage.
+class ImageFileReader {
+public:
+    virtual ~ImageFileReader() = default;
+    // True when the file was read into `image`.
+    virtual bool Read(PixelImage& image, const std::string& path) { return (void)image, (void)path, false; }
+};

@@ -1,0 +1,68 @@
+#pragma once
+// Answers the message boxes that code under test shows, recording their captions and texts,
+// so that a modal box does not block the test.
+
+#include <windows.h>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+struct SeenMessageBox {
+    std::string caption;
+    std::string text;
+};
+
+class MessageBoxWatcher {
+public:
+    MessageBoxWatcher() : watcher([this] { Watch(); }) {}
+    ~MessageBoxWatcher() {
+        stop = true;
+        watcher.join();
+    }
+
+    std::vector<SeenMessageBox> Seen() {
+        const std::lock_guard lock(mutex);
+        return seen;
+    }
+
+private:
+    void Watch() {
+        while (!stop) {
+            EnumWindows(&MessageBoxWatcher::Visit, reinterpret_cast<LPARAM>(this));
+            Sleep(20);
+        }
+    }
+
+    static BOOL CALLBACK Visit(HWND window, LPARAM self) {
+        auto* watcher = reinterpret_cast<MessageBoxWatcher*>(self);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        char className[32] = {};
+        GetClassNameA(window, className, sizeof className);
+        // A message box is a dialog with its text in a static control of id 0xFFFF.
+        const HWND text = GetDlgItem(window, 0xFFFF);
+        if (owner != GetCurrentProcessId() || std::string(className) != "#32770" || !text ||
+            !IsWindowVisible(window))
+            return TRUE;
+        char caption[256] = {};
+        char body[1024] = {};
+        GetWindowTextA(window, caption, sizeof caption);
+        GetWindowTextA(text, body, sizeof body);
+        {
+            const std::lock_guard lock(watcher->mutex);
+            watcher->seen.push_back({caption, body});
+        }
+        PostMessageA(window, WM_COMMAND, IDOK, 0);
+        // Wait for it to go, so that one box is not counted twice.
+        for (int i = 0; i < 100 && IsWindow(window) && IsWindowVisible(window); ++i) Sleep(10);
+        return TRUE;
+    }
+
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::vector<SeenMessageBox> seen;
+    std::thread watcher;
+};

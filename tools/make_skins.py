@@ -1,0 +1,448 @@
+#!/usr/bin/env python3
+"""Draws the sample skins into skins/<name>/: config.ini, the background and the glyphs 0.bmp to
+9.bmp and 10.bmp (the colon), all 24-bit BMPs. The clock stamps glyphs with pure white as the
+see-through colour and cuts the key colour of config.ini out of the window.
+
+back2 (the default skin)
+    A 220 x 64 pill of polished steel: a dark outline, a raised chrome bevel lit from the upper
+    left, a groove and a sunken inner bevel around a flat midnight-blue display. Everything
+    outside the pill is magenta (255, 0, 255), the default key, so the window is pill-shaped.
+    Seven-segment digits 22 x 36 and a 10 x 36 colon in bright cyan with a faint glow, over the
+    dim ghosts of the unlit segments, smoothed against the display colour; white around them.
+    Trans=0: the shape is cut once, from the background.
+
+neon
+    A neon sign with no plate: the 228 x 66 background is the key colour, pure green (0, 255, 0),
+    except for a cyan neon tube bent into a rounded frame. Digits 28 x 42 and a 12 x 42 colon are
+    pink neon tubes (white-hot core, dark purple halo) bent from straight runs and quarter arcs;
+    everything in the glyph cells around the tubes is key green as well. Trans=1: the window is
+    re-cut from every composed face, so only the frame and the glowing digits are left on the
+    desktop, and the shape changes with every second.
+
+sidebar
+    A slim 240 x 44 bar meant to dock on a screen side, where the clock turns the face a quarter
+    turn. Nothing in it has a top or a bottom: brushed steel shaded as a cylinder about its long
+    axis, chamfered corners of key colour pure blue (0, 0, 255), knurled grips at both ends and a
+    recessed display in the middle. Digits 22 x 30 and a 6 x 30 colon are amber 5 x 7 LED
+    dot-matrix characters, with the unlit dots glowing faintly. Trans=0.
+
+Run from anywhere; the output depends neither on the working directory nor on the machine.
+"""
+
+import math
+import os
+import sys
+
+sys.dont_write_bytecode = True  # keep tools/ free of cache files
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import bmp  # noqa: E402
+
+SKINS_DIR = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "skins")
+SMOOTH = 4  # sub-samples per pixel side where edges are smoothed
+
+MAGENTA = (255, 0, 255)
+GREEN = (0, 255, 0)
+BLUE = (0, 0, 255)
+
+_LIGHT_LENGTH = bmp.length(0.45, 0.9)
+LIGHT = (-0.45 / _LIGHT_LENGTH, -0.9 / _LIGHT_LENGTH)  # towards the light, upper left
+
+
+def write_skin(name, key, trans, background, glyphs):
+    folder = os.path.join(SKINS_DIR, name)
+    lines = ["[Transparency]", "R=%d" % key[0], "G=%d" % key[1], "B=%d" % key[2], "",
+             "[Bitmaps]", "Background=back", "Trans=%d" % trans]
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, "config.ini"), "wb") as f:
+        f.write("".join(line + "\r\n" for line in lines).encode("ascii"))
+    bmp.write_bmp(os.path.join(folder, "back.bmp"), background)
+    for index, glyph in enumerate(glyphs):
+        bmp.write_bmp(os.path.join(folder, "%d.bmp" % index), glyph)
+
+
+def cut_outside(canvas, depth_at, key):
+    """Gives every pixel whose centre lies outside the shape (depth below 0) the key colour;
+    the cut is hard because the window region is made of whole pixels."""
+    canvas.shade(lambda fx, fy: key if depth_at(fx, fy) < 0 else None)
+
+
+def check_key_free(name, canvas, key, depth_at):
+    """The art inside the shape must never hit the key colour by accident, or it would be holed."""
+    for y in range(canvas.height):
+        for x in range(canvas.width):
+            if canvas.get(x, y) == key and depth_at(x + 0.5, y + 0.5) >= 0:
+                raise ValueError("%s: key colour inside the shape at (%d, %d)" % (name, x, y))
+
+
+def lit_glyph(width, height, flat, layers):
+    """A glyph drawn over the flat display colour it will be stamped on, so smoothed edges blend
+    correctly; pixels left untouched become see-through. `layers` are (colour_at, samples)."""
+    canvas = bmp.Canvas(width, height, flat)
+    for colour_at, samples in layers:
+        canvas.shade(colour_at, samples)
+    canvas.shade(lambda fx, fy: bmp.WHITE if canvas.get(int(fx), int(fy)) == flat else None)
+    return canvas
+
+
+# --- back2 -------------------------------------------------------------------------------------
+
+BACK2_PANEL = (10, 18, 34)
+BACK2_LIT = (60, 230, 255)
+BACK2_GHOST = (22, 38, 60)
+BACK2_GLOW = (20, 70, 100)
+
+# The seven-segment cell: segment centre lines run between these columns and rows.
+_SEG_W, _SEG_H = 22, 36
+_SEG_LEFT, _SEG_RIGHT = 4.0, 18.0
+_SEG_TOP, _SEG_MID, _SEG_BOTTOM = 4.0, 18.0, 32.0
+_SEG_HALF_SPAN = (_SEG_RIGHT - _SEG_LEFT) / 2.0  # also (_SEG_MID - _SEG_TOP) / 2
+_SEG_HALF_THICK = 2.0
+_SEG_GAP = 0.9  # pulled back from each corner so that neighbouring segments stay apart
+_SEG_X = (_SEG_LEFT + _SEG_RIGHT) / 2.0
+_SEG_UPPER, _SEG_LOWER = (_SEG_TOP + _SEG_MID) / 2.0, (_SEG_MID + _SEG_BOTTOM) / 2.0
+# Segments a to g: horizontal or not, centre x, centre y.
+SEGMENTS = {
+    "a": (True, _SEG_X, _SEG_TOP), "g": (True, _SEG_X, _SEG_MID), "d": (True, _SEG_X, _SEG_BOTTOM),
+    "f": (False, _SEG_LEFT, _SEG_UPPER), "b": (False, _SEG_RIGHT, _SEG_UPPER),
+    "e": (False, _SEG_LEFT, _SEG_LOWER), "c": (False, _SEG_RIGHT, _SEG_LOWER),
+}
+SEVEN_SEGMENT_DIGITS = ["abcdef", "bc", "abged", "abgcd", "fgbc", "afgcd", "afgedc", "abc",
+                        "abcdefg", "abcdfg"]
+
+
+def in_segment(fx, fy, segment, grow=0.0):
+    """Hexagonal bar with pointed ends; `grow` widens it all round (for the glow)."""
+    horizontal, cx, cy = segment
+    along, across = (fx - cx, fy - cy) if horizontal else (fy - cy, fx - cx)
+    return (abs(across) <= _SEG_HALF_THICK + grow
+            and abs(along) + abs(across) <= _SEG_HALF_SPAN - _SEG_GAP + grow)
+
+
+def segments_layer(names, colour, grow=0.0, strength=1.0):
+    chosen = [SEGMENTS[n] for n in names]
+
+    def colour_at(fx, fy):
+        if any(in_segment(fx, fy, s, grow) for s in chosen):
+            return bmp.mix(BACK2_PANEL, colour, strength)
+        return None
+    return colour_at
+
+
+def back2_digit(digit):
+    lit = SEVEN_SEGMENT_DIGITS[digit]
+    return lit_glyph(_SEG_W, _SEG_H, BACK2_PANEL, [
+        (segments_layer("abcdefg", BACK2_GHOST), SMOOTH),
+        (segments_layer(lit, BACK2_GLOW, grow=1.4, strength=0.6), SMOOTH),
+        (segments_layer(lit, BACK2_LIT), SMOOTH),
+    ])
+
+
+def back2_colon():
+    width = 10
+    dots = [(width / 2.0, _SEG_UPPER), (width / 2.0, _SEG_LOWER)]
+
+    def dot(size, colour):
+        return lambda fx, fy: colour if any(
+            abs(fx - x) + abs(fy - y) <= size + 1.0 and max(abs(fx - x), abs(fy - y)) <= size
+            for x, y in dots) else None
+    return lit_glyph(width, _SEG_H, BACK2_PANEL, [
+        (dot(3.4, bmp.mix(BACK2_PANEL, BACK2_GLOW, 0.6)), SMOOTH),
+        (dot(2.0, BACK2_LIT), SMOOTH),
+    ])
+
+
+def pill_depth(width, height):
+    """Depth of a point inside a pill (stadium) filling the image, with the outward normal."""
+    radius = height / 2.0
+
+    def depth(fx, fy):
+        qx = min(max(fx, radius), width - radius)
+        dx, dy = fx - qx, fy - radius
+        d = bmp.length(dx, dy)
+        normal = (0.0, 0.0) if d == 0 else (dx / d, dy / d)
+        return radius - d, normal
+    return depth
+
+
+def back2_background():
+    width, height = 220, 64
+    depth = pill_depth(width, height)
+    outline, groove, lip = (26, 28, 36), (22, 24, 32), (4, 7, 14)
+    chrome_dark, chrome_light = (58, 64, 82), (242, 245, 250)
+    bevel_dark, bevel_light = (38, 44, 58), (176, 184, 200)
+
+    def colour_at(fx, fy):
+        s, (nx, ny) = depth(fx, fy)
+        lit = nx * LIGHT[0] + ny * LIGHT[1]
+        if s < 1.2:
+            return outline
+        if s < 4.6:
+            # A rounded chrome lip: brightest along its crest.
+            crest = 1.0 - abs(s - 2.9) / 1.7
+            return bmp.mix(bmp.mix(chrome_dark, chrome_light, (lit + 1.0) / 2.0), chrome_light,
+                           0.25 * crest)
+        if s < 5.6:
+            return groove
+        if s < 8.6:
+            return bmp.mix(bevel_dark, bevel_light, (1.0 - lit) / 2.0)
+        if s < 9.6:
+            return lip
+        return BACK2_PANEL
+
+    canvas = bmp.Canvas(width, height)
+    canvas.shade(colour_at, SMOOTH)
+
+    # Two small indicator lamps in the rounded ends, in the digits' colour.
+    def lamps(fx, fy):
+        for cx in (20.0, width - 20.0):
+            r = bmp.length(fx - cx, fy - height / 2.0)
+            if r < 2.2:
+                return bmp.mix(BACK2_LIT, bmp.WHITE, 0.35 * (1.0 - r / 2.2))
+            if r < 4.5:
+                return bmp.mix(BACK2_PANEL, BACK2_GLOW, 0.7 * (4.5 - r) / 2.3)
+        return None
+    canvas.shade(lamps, SMOOTH)
+    depth_only = lambda fx, fy: depth(fx, fy)[0]
+    cut_outside(canvas, depth_only, MAGENTA)
+    check_key_free("back2", canvas, MAGENTA, depth_only)
+    return canvas
+
+
+def make_back2():
+    glyphs = [back2_digit(d) for d in range(10)] + [back2_colon()]
+    write_skin("back2", MAGENTA, 0, back2_background(), glyphs)
+
+
+# --- neon --------------------------------------------------------------------------------------
+
+_NEON_W, _NEON_H, _NEON_COLON_W = 28, 42, 12
+_NL, _NR, _NT, _NB = 6.0, 22.0, 5.0, 37.0
+_NM = (_NT + _NB) / 2.0
+_NC = 6.0  # corner radius of the bends
+_TUBE = 2.4  # tube radius; the halo reaches two pixels further
+
+
+def line(ax, ay, bx, by):
+    return lambda px, py: bmp.segment_distance(px, py, ax, ay, bx, by)
+
+
+def bend(cx, cy, r, sx, sy):
+    """A quarter circle of radius r about (cx, cy), in the quadrant given by the signs sx, sy."""
+    def distance(px, py):
+        dx, dy = px - cx, py - cy
+        if dx * sx >= 0 and dy * sy >= 0:
+            return abs(bmp.length(dx, dy) - r)
+        return min(bmp.length(dx - sx * r, dy), bmp.length(dx, dy - sy * r))
+    return distance
+
+
+def loop(x0, y0, x1, y1, r):
+    """A closed rounded rectangle."""
+    return [line(x0 + r, y0, x1 - r, y0), line(x0 + r, y1, x1 - r, y1),
+            line(x0, y0 + r, x0, y1 - r), line(x1, y0 + r, x1, y1 - r),
+            bend(x0 + r, y0 + r, r, -1, -1), bend(x1 - r, y0 + r, r, 1, -1),
+            bend(x0 + r, y1 - r, r, -1, 1), bend(x1 - r, y1 - r, r, 1, 1)]
+
+
+def lower_bowl(left):
+    """The rounded lower half shared by 3 and 5: from the middle bar round to the bottom bar."""
+    return [line(left, _NM, _NR - _NC, _NM), bend(_NR - _NC, _NM + _NC, _NC, 1, -1),
+            line(_NR, _NM + _NC, _NR, _NB - _NC), bend(_NR - _NC, _NB - _NC, _NC, 1, 1),
+            line(_NR - _NC, _NB, _NL, _NB)]
+
+
+NEON_DIGITS = [
+    loop(_NL, _NT, _NR, _NB, _NC + 1.0),
+    [line(16.0, _NT, 16.0, _NB), line(10.0, _NT + 5.0, 16.0, _NT)],
+    [bend(_NL + _NC, _NT + _NC, _NC, -1, -1), line(_NL + _NC, _NT, _NR - _NC, _NT),
+     bend(_NR - _NC, _NT + _NC, _NC, 1, -1), line(_NR, _NT + _NC, _NR, _NM - 3.0),
+     line(_NR, _NM - 3.0, _NL, _NB), line(_NL, _NB, _NR, _NB)],
+    [line(_NL, _NT, _NR - _NC, _NT), bend(_NR - _NC, _NT + _NC, _NC, 1, -1),
+     line(_NR, _NT + _NC, _NR, _NM - _NC), bend(_NR - _NC, _NM - _NC, _NC, 1, 1)]
+    + lower_bowl(_NL + 4.0),
+    [line(_NL, _NB - 10.0, _NR - 3.0, _NT), line(_NR - 3.0, _NT, _NR - 3.0, _NB),
+     line(_NL, _NB - 10.0, _NR, _NB - 10.0)],
+    [line(_NR, _NT, _NL, _NT), line(_NL, _NT, _NL, _NM)] + lower_bowl(_NL),
+    loop(_NL, _NM, _NR, _NB, _NC)
+    + [line(_NL, _NT + _NC, _NL, _NM + _NC), bend(_NL + _NC, _NT + _NC, _NC, -1, -1),
+       line(_NL + _NC, _NT, _NR - 2.0, _NT)],
+    [line(_NL, _NT, _NR, _NT), line(_NR, _NT, _NL + 5.0, _NB)],
+    loop(_NL + 1.0, _NT, _NR - 1.0, _NM, _NC - 1.0) + loop(_NL, _NM, _NR, _NB, _NC),
+    loop(_NL, _NT, _NR, _NM, _NC)
+    + [line(_NR, _NM - _NC, _NR, _NB - _NC), bend(_NR - _NC, _NB - _NC, _NC, 1, 1),
+       line(_NR - _NC, _NB, _NL + 2.0, _NB)],
+]
+NEON_COLON = [line(6.0, _NM - 7.0, 6.0, _NM - 7.0), line(6.0, _NM + 7.0, 6.0, _NM + 7.0)]
+
+PINK = {"core": (255, 236, 248), "tube": (255, 40, 176), "deep": (150, 0, 110),
+        "halo": (46, 0, 40)}
+CYAN = {"core": (232, 255, 255), "tube": (0, 190, 255), "deep": (0, 70, 170), "halo": (0, 20, 60)}
+
+
+def neon_depth(parts):
+    """Depth inside a tube's halo: how far a point lies inside its outer edge."""
+    return lambda fx, fy: _TUBE + 2.0 - min(part(fx, fy) for part in parts)
+
+
+def neon_tube(parts, colours):
+    """The light of a tube along the given paths, fading with the distance from their centre
+    lines; None beyond the halo."""
+    def colour_at(fx, fy):
+        d = min(part(fx, fy) for part in parts)
+        if d <= 0.8:
+            return colours["core"]
+        if d <= _TUBE:
+            return bmp.mix(colours["core"], colours["tube"], (d - 0.8) / (_TUBE - 0.8))
+        if d <= _TUBE + 1.0:
+            return bmp.mix(colours["tube"], colours["deep"], d - _TUBE)
+        if d <= _TUBE + 2.0:
+            return bmp.mix(colours["deep"], colours["halo"], d - _TUBE - 1.0)
+        return None
+    return colour_at
+
+
+def neon_glyph(width, parts):
+    canvas = bmp.Canvas(width, _NEON_H, GREEN)
+    canvas.shade(neon_tube(parts, PINK))
+    check_key_free("neon glyph", canvas, GREEN, neon_depth(parts))
+    return canvas
+
+
+def neon_background():
+    width, height = 228, 66
+    frame = loop(4.0, 4.0, width - 4.0, height - 4.0, 14.0)
+    canvas = bmp.Canvas(width, height, GREEN)
+    canvas.shade(neon_tube(frame, CYAN))
+    check_key_free("neon", canvas, GREEN, neon_depth(frame))
+    return canvas
+
+
+def make_neon():
+    glyphs = [neon_glyph(_NEON_W, parts) for parts in NEON_DIGITS]
+    glyphs.append(neon_glyph(_NEON_COLON_W, NEON_COLON))
+    write_skin("neon", GREEN, 1, neon_background(), glyphs)
+
+
+# --- sidebar -----------------------------------------------------------------------------------
+
+DOT_MATRIX_DIGITS = [
+    [".###.", "#...#", "#..##", "#.#.#", "##..#", "#...#", ".###."],
+    ["..#..", ".##..", "..#..", "..#..", "..#..", "..#..", ".###."],
+    [".###.", "#...#", "....#", "...#.", "..#..", ".#...", "#####"],
+    ["#####", "...#.", "..#..", "...#.", "....#", "#...#", ".###."],
+    ["...#.", "..##.", ".#.#.", "#..#.", "#####", "...#.", "...#."],
+    ["#####", "#....", "####.", "....#", "....#", "#...#", ".###."],
+    ["..##.", ".#...", "#....", "####.", "#...#", "#...#", ".###."],
+    ["#####", "....#", "...#.", "..#..", ".#...", ".#...", ".#..."],
+    [".###.", "#...#", "#...#", ".###.", "#...#", "#...#", ".###."],
+    [".###.", "#...#", "#...#", ".####", "....#", "...#.", ".##.."],
+]
+DOT_MATRIX_COLON = [".", ".", "#", ".", "#", ".", "."]
+
+SIDEBAR_PANEL = (24, 13, 6)
+AMBER_CORE, AMBER_EDGE, AMBER_GHOST = (255, 228, 150), (255, 146, 16), (62, 34, 12)
+_DOT_PITCH, _DOT_FIRST, _DOT_RADIUS = 4.0, 3.0, 1.7
+_DOT_H = 30
+
+
+def dot_layer(pattern, lit):
+    """The dots of a 5 x 7 (or narrower) pattern; lit dots glow hot in the middle, unlit ones
+    (`lit` False) are drawn as faint ghosts of every position."""
+    centres = [(_DOT_FIRST + col * _DOT_PITCH, _DOT_FIRST + row * _DOT_PITCH)
+               for row, bits in enumerate(pattern) for col, bit in enumerate(bits)
+               if bit == "#" or not lit]
+
+    def colour_at(fx, fy):
+        for cx, cy in centres:
+            r = bmp.length(fx - cx, fy - cy)
+            if r <= _DOT_RADIUS:
+                return bmp.mix(AMBER_CORE, AMBER_EDGE, r / _DOT_RADIUS) if lit else AMBER_GHOST
+        return None
+    return colour_at
+
+
+def sidebar_glyph(width, pattern):
+    return lit_glyph(width, _DOT_H, SIDEBAR_PANEL,
+                     [(dot_layer(pattern, False), SMOOTH), (dot_layer(pattern, True), SMOOTH)])
+
+
+def _noise(n):
+    """A repeatable pseudo-random value in [0, 1) for an integer."""
+    n = (n * 1103515245 + 12345) & 0x7FFFFFFF
+    n = (n ^ (n >> 13)) * 1274126177 & 0x7FFFFFFF
+    return (n >> 8) / float(1 << 23)
+
+
+def sidebar_background():
+    width, height = 240, 44
+    chamfer = 7.0
+    half = height / 2.0
+    window = (40.0, 5.0, width - 40.0, height - 5.0, 4.0)  # the display, x0 y0 x1 y1 radius
+
+    def depth(fx, fy):
+        ex, ey = min(fx, width - fx), min(fy, height - fy)
+        return min(ex, ey, (ex + ey - chamfer) / math.sqrt(2))
+
+    def window_depth(fx, fy):
+        x0, y0, x1, y1, r = window
+        qx = min(max(fx, x0 + r), x1 - r)
+        qy = min(max(fy, y0 + r), y1 - r)
+        return r - bmp.length(fx - qx, fy - qy)
+
+    def steel(fx, fy):
+        # Shaded as a cylinder about the long axis, so it looks the same turned either way.
+        v = abs(fy - half) / half
+        base = bmp.mix((228, 231, 238), (92, 97, 108), v * math.sqrt(v))
+        streak = _noise(int(fy) * 7919 + int(fx) // 9) * 0.7 + _noise(int(fy) * 131 + int(fx))
+        return bmp.mix(base, (40, 42, 48), 0.06 * streak)
+
+    def grip(fx):
+        # Knurled ridges at both ends, mirrored about the middle.
+        ex = min(fx, width - fx)
+        if 12.0 <= ex < 34.0:
+            phase = (ex - 12.0) % 4.0
+            return 0.45 if phase < 1.0 else -0.25 if phase < 2.0 else 0.0
+        return 0.0
+
+    def colour_at(fx, fy):
+        s = depth(fx, fy)
+        if s < 1.0:
+            return (24, 26, 30)
+        if s < 2.0:
+            return (214, 218, 226)
+        w = window_depth(fx, fy)
+        if w >= 2.0:
+            return SIDEBAR_PANEL
+        if w >= 0.0:
+            return (8, 6, 4)
+        if w >= -1.2:
+            return (70, 74, 84)
+        colour = steel(fx, fy)
+        ridge = grip(fx) if 9.0 <= fy < height - 9.0 else 0.0
+        if ridge > 0:
+            return bmp.mix(colour, (30, 32, 38), ridge)
+        if ridge < 0:
+            return bmp.mix(colour, bmp.mix(colour, (250, 250, 252), 0.8), -ridge)
+        return colour
+
+    canvas = bmp.Canvas(width, height)
+    canvas.shade(colour_at, SMOOTH)
+    cut_outside(canvas, depth, BLUE)
+    check_key_free("sidebar", canvas, BLUE, depth)
+    return canvas
+
+
+def make_sidebar():
+    glyphs = [sidebar_glyph(22, pattern) for pattern in DOT_MATRIX_DIGITS]
+    glyphs.append(sidebar_glyph(6, DOT_MATRIX_COLON))
+    write_skin("sidebar", BLUE, 0, sidebar_background(), glyphs)
+
+
+def main():
+    make_back2()
+    make_neon()
+    make_sidebar()
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the platform-free core natively (ASan + UBSan), then
+# the Windows build under Wine on a virtual screen, end-to-end tests included.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/setup.sh
+
+cmake --preset host
+cmake --build --preset host
+ctest --preset host
+
+cmake --preset windows
+cmake --build --preset windows
+
+scratch=$(mktemp -d)
+. tools/wine_env.sh
+trap 'wine_env_cleanup; rm -rf "$scratch"' EXIT
+wine_env_prefix "$scratch/wineprefix"
+wine_env_xvfb
+ctest --preset windows

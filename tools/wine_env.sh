@@ -1,0 +1,39 @@
+# Sourced by the scripts that run Zentrix under Wine: a private prefix, no Mono/Gecko prompts,
+# and a virtual screen when none is given. Call wine_env_cleanup when done.
+
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+wine_env_started_xvfb=""
+
+# Makes a fresh prefix in $1 and initialises it.
+wine_env_prefix() {
+    export WINEPREFIX="$1"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+}
+
+# Starts Xvfb on a free display with the given screen size (default 1024x768) and exports DISPLAY.
+wine_env_xvfb() {
+    local size="${1:-1024x768}" display
+    for display in $(seq 90 160); do
+        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
+        Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+        wine_env_started_xvfb=$!
+        for _ in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$display" ] && { export DISPLAY=":$display"; return 0; }
+            sleep 0.1
+        done
+        kill "$wine_env_started_xvfb" 2>/dev/null || true
+    done
+    echo "no free X display for Xvfb" >&2
+    return 1
+}
+
+wine_env_cleanup() {
+    [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$wine_env_started_xvfb" ]; then
+        kill "$wine_env_started_xvfb" 2>/dev/null || true
+        wait "$wine_env_started_xvfb" 2>/dev/null || true
+    fi
+}
