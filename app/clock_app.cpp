@@ -9,7 +9,8 @@
 
 bool ClockApp::StartSockets() {
     WSADATA data{};
-    if (WSAStartup(MAKEWORD(1, 1), &data) != 0) return false;
+    if (WSAStartup(MAKEWORD(1, 1), &data) != 0)
+        return false;
     if (data.wVersion != MAKEWORD(1, 1)) {
         WSACleanup();
         return false;
@@ -31,7 +32,8 @@ bool ClockApp::InitInstance() {
 }
 
 bool ClockApp::OnCommand(int id) {
-    if (id != IDM_HELP) return false;
+    if (id != IDM_HELP)
+        return false;
     const HWND main = MainWindow() ? MainWindow()->Handle() : nullptr;
     WinHelpA(main, (ExeName() + ".HLP").c_str(), HELP_FINDER, 0);
     return true;

@@ -16,7 +16,8 @@ std::string LocalTimeText();
 // Composes `time` onto a fresh copy of `background` in `face`, white glyph pixels letting the
 // background through, then turns it for `mode`. With an empty background the face stays empty.
 void ComposeFace(PixelImage& face, const PixelImage& background,
-                 const std::array<PixelImage, kGlyphCount>& glyphs, std::string_view time, DockMode mode);
+                 const std::array<PixelImage, kGlyphCount>& glyphs, std::string_view time,
+                 DockMode mode);
 
 // The quarter turn that docking to `mode`'s edge gives the face: 90, 270, or 0 for none.
 constexpr int TurnFor(DockMode mode) {

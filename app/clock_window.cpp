@@ -1,14 +1,17 @@
 #include "app/clock_window.h"
 
+#include "app/placement.h"
 #include "app/settings_file.h"
 #include "res/resource.h"
 #include "win/application.h"
 
 namespace {
 
-SettingsFile Settings() { return SettingsFile(Application::Current()->ProfileName()); }
+SettingsFile Settings() {
+    return SettingsFile(Application::Current()->ProfileName());
+}
 
-} // namespace
+}  // namespace
 
 ClockWindow::ClockWindow(HWND parent) : Dialog(IDD_CLOCK, parent) {
     icon = LoadIconA(Application::Current()->Instance(), MAKEINTRESOURCEA(IDI_CLOCK));
@@ -23,6 +26,7 @@ bool ClockWindow::OnInitDialog() {
     skinName = settings.ReadString("skin", "name", "back2");
     posX = settings.ReadInt("position", "x", 0);
     posY = settings.ReadInt("position", "y", 400);
+    LoadSkin(skinName);
 
     timerId = SetTimer(Handle(), kClockTimerId, kTickMilliseconds, nullptr);
     popupMenu.reset(LoadMenuA(Application::Current()->Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
@@ -31,29 +35,30 @@ bool ClockWindow::OnInitDialog() {
 
 bool ClockWindow::HandleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
     switch (message) {
-    case WM_PAINT:
-        OnPaint();
-        return true;
-    case WM_QUERYDRAGICON:
-        result = reinterpret_cast<LRESULT>(icon);
-        return true;
-    case WM_ERASEBKGND:
-        // The face covers the whole window; erasing first would only make it flicker.
-        result = 0;
-        return true;
-    case WM_TIMER:
-        OnTimer();
-        return false;
-    case WM_CLOSE:
-        OnClose();
-        return false; // the dialog manager turns the close into IDCANCEL, which ends the run
-    default:
-        return false;
+        case WM_PAINT:
+            OnPaint();
+            return true;
+        case WM_QUERYDRAGICON:
+            result = reinterpret_cast<LRESULT>(icon);
+            return true;
+        case WM_ERASEBKGND:
+            // The face covers the whole window; erasing first would only make it flicker.
+            result = 0;
+            return true;
+        case WM_TIMER:
+            OnTimer();
+            return false;
+        case WM_CLOSE:
+            OnClose();
+            return false;  // the dialog manager turns the close into IDCANCEL, which ends the run
+        default:
+            return false;
     }
 }
 
 void ClockWindow::OnTimer() {
-    if (!timerId) return;
+    if (!timerId)
+        return;
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -65,4 +70,27 @@ void ClockWindow::OnClose() {
     settings.WriteInt("position", "x", rect.left);
     settings.WriteInt("position", "y", rect.top);
     settings.WriteString("skin", "name", skinName);
+}
+
+void ClockWindow::ClampToEdge() {
+    const Size screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const Point clamped =
+        ::ClampToEdge({posX, posY}, {windowWidth, windowHeight}, screen, dockMode);
+    posX = clamped.x;
+    posY = clamped.y;
+}
+
+void ClockWindow::MoveTo(int x, int y) {
+    SetWindowPos(Handle(), HWND_TOPMOST, x, y, 100, 100, SWP_NOSIZE);
+}
+
+void ClockWindow::SetShape(UniqueRegion region) {
+    windowRegion = region.get();
+    // The window owns a region it accepted; one it refused is still ours to free.
+    if (SetWindowRgn(Handle(), windowRegion, TRUE))
+        (void)region.release();
+}
+
+ColorValue ClockWindow::KeyColor() const {
+    return MakeColorValue(transparencyColor.red, transparencyColor.green, transparencyColor.blue);
 }

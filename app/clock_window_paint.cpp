@@ -21,14 +21,17 @@ void ClockWindow::PaintMinimised(HDC dc) {
     SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client{};
     GetClientRect(Handle(), &client);
-    const Point at = MinimisedIconOrigin({client.right - client.left, client.bottom - client.top},
-                                         {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)});
+    const Point at =
+        MinimisedIconOrigin({client.right - client.left, client.bottom - client.top},
+                            {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)});
     DrawIcon(dc, at.x, at.y, icon);
 }
 
 void ClockWindow::PaintFace(HDC dc, const std::string& time) {
     PixelImage face;
     ComposeFace(face, background, glyphs, time, dockMode);
+    if (shapeFollowsFace)
+        SetShape(face.CreateRegion(KeyColor()));
     face.Draw(dc, 0, 0);
 }
 

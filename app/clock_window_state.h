@@ -21,13 +21,13 @@ struct TransparencyColor {
 // Members are destroyed in reverse order: the menu first, then the glyphs from the last to
 // the first, the background, and the skin name.
 struct ClockWindowState {
-    HICON icon = nullptr; // shared resource icon, never destroyed
+    HICON icon = nullptr;  // shared resource icon, never destroyed
     std::string skinName;
     int dragging = 0;
     RECT dragStartRect{};
     int dragOffsetX = 0;
     int dragOffsetY = 0;
-    PixelImage background; // unturned in every dock mode
+    PixelImage background;  // unturned in every dock mode
     int windowWidth = 0;
     int windowHeight = 0;
     UINT_PTR timerId = 0;
@@ -36,7 +36,7 @@ struct ClockWindowState {
     DockMode dockMode = DockTop;
     TransparencyColor transparencyColor{};
     UniqueMenu popupMenu;
-    HRGN windowRegion = nullptr; // owned by the window once handed to it
+    HRGN windowRegion = nullptr;  // owned by the window once handed to it
     int posX = 0;
     int posY = 0;
     int homeX = 0;

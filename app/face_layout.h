@@ -20,7 +20,8 @@ constexpr int kColonGlyph = 10;
 
 // Glyph of a character of the time text: 0 to 9 for the digits, 10 for the colon, -1 otherwise.
 constexpr int GlyphIndex(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= '0' && c <= '9')
+        return c - '0';
     return c == ':' ? kColonGlyph : -1;
 }
 

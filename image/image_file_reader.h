@@ -9,5 +9,7 @@ class ImageFileReader {
 public:
     virtual ~ImageFileReader() = default;
     // True when the file was read into `image`.
-    virtual bool Read(PixelImage& image, const std::string& path) { return (void)image, (void)path, false; }
+    virtual bool Read(PixelImage& image, const std::string& path) {
+        return (void)image, (void)path, false;
+    }
 };

@@ -5,16 +5,18 @@
 
 bool PixelImage::Create(int newWidth, int newHeight) {
     Destroy();
-    if (newWidth <= 0 || newHeight <= 0) return false;
+    if (newWidth <= 0 || newHeight <= 0)
+        return false;
 
     BITMAPINFOHEADER& info = header.bmiHeader;
     info.biSize = sizeof(BITMAPINFOHEADER);
     info.biWidth = newWidth;
-    info.biHeight = -newHeight; // negative: row 0 is the top row
+    info.biHeight = -newHeight;  // negative: row 0 is the top row
     info.biPlanes = 1;
     info.biBitCount = 32;
     info.biCompression = BI_RGB;
-    info.biSizeImage = static_cast<DWORD>(static_cast<unsigned long long>(newWidth) * newHeight * 4);
+    info.biSizeImage =
+        static_cast<DWORD>(static_cast<unsigned long long>(newWidth) * newHeight * 4);
 
     void* memory = nullptr;
     bitmap.reset(CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &memory, nullptr, 0));
@@ -37,11 +39,13 @@ void PixelImage::Destroy() {
 }
 
 int PixelImage::Draw(HDC dc, int x, int y) const {
-    return SetDIBitsToDevice(dc, x, y, width, height, 0, 0, 0, height, pixels, &header, DIB_RGB_COLORS);
+    return SetDIBitsToDevice(dc, x, y, width, height, 0, 0, 0, height, pixels, &header,
+                             DIB_RGB_COLORS);
 }
 
 void PixelImage::CopyFrom(const PixelImage& source) {
-    if (IsEmpty() || source.IsEmpty()) return;
+    if (IsEmpty() || source.IsEmpty())
+        return;
     std::memcpy(pixels, source.pixels, static_cast<size_t>(width) * height * 4);
 }
 
@@ -59,9 +63,11 @@ void PixelImage::SetColorAt(int x, int y, ColorValue color) {
 }
 
 void PixelImage::Rotate(int angle) {
-    if ((angle != 90 && angle != 270) || IsEmpty()) return;
+    if ((angle != 90 && angle != 270) || IsEmpty())
+        return;
     PixelImage turned;
-    if (!turned.Create(height, width)) return;
+    if (!turned.Create(height, width))
+        return;
     TurnQuarter(std::as_const(*this).Pixels(), turned.Pixels(), angle);
     TakeFrom(turned);
 }

@@ -19,7 +19,8 @@ public:
     PixelImage& operator=(const PixelImage&) = delete;
     PixelImage(PixelImage&& other) noexcept { TakeFrom(other); }
     PixelImage& operator=(PixelImage&& other) noexcept {
-        if (this != &other) TakeFrom(other);
+        if (this != &other)
+            TakeFrom(other);
         return *this;
     }
 
@@ -67,5 +68,5 @@ private:
     int width = 0;
     int height = 0;
     UniqueBitmap bitmap;
-    std::uint32_t* pixels = nullptr; // lives and dies with `bitmap`
+    std::uint32_t* pixels = nullptr;  // lives and dies with `bitmap`
 };

@@ -24,7 +24,8 @@ UniqueRegion BandRegion(const RegionBand& band) {
 // Unites neighbours pairwise, like a merge sort, so that no union works on the whole region
 // more than a logarithmic number of times.
 UniqueRegion UniteAll(std::vector<UniqueRegion> regions) {
-    if (regions.empty()) return UniqueRegion(CreateRectRgn(0, 0, 0, 0));
+    if (regions.empty())
+        return UniqueRegion(CreateRectRgn(0, 0, 0, 0));
     while (regions.size() > 1) {
         size_t kept = 0;
         for (size_t i = 0; i < regions.size(); i += 2) {
@@ -37,10 +38,11 @@ UniqueRegion UniteAll(std::vector<UniqueRegion> regions) {
     return std::move(regions.front());
 }
 
-} // namespace
+}  // namespace
 
 UniqueRegion PixelImage::CreateRegion(ColorValue key) const {
     std::vector<UniqueRegion> bands;
-    for (const RegionBand& band : KeyedRegionBands(Pixels(), key)) bands.push_back(BandRegion(band));
+    for (const RegionBand& band : KeyedRegionBands(Pixels(), key))
+        bands.push_back(BandRegion(band));
     return UniteAll(std::move(bands));
 }

@@ -25,23 +25,27 @@ Clip ClipAxis(int at, int sourceLength, int destinationLength) {
     return {static_cast<int>(std::max(count, 0LL)), at, 0};
 }
 
-} // namespace
+}  // namespace
 
 void CopyKeyed(PixelSpan destination, ConstPixelSpan source, int x, int y, std::uint32_t key) {
-    if (!destination.pixels || !source.pixels) return;
+    if (!destination.pixels || !source.pixels)
+        return;
     const Clip columns = ClipAxis(x, source.width, destination.width);
     const Clip rows = ClipAxis(y, source.height, destination.height);
-    if (columns.count <= 0 || rows.count <= 0) return;
+    if (columns.count <= 0 || rows.count <= 0)
+        return;
 
     for (int r = 0; r < rows.count; ++r) {
-        const std::uint32_t* from = source.pixels +
-                                    static_cast<std::ptrdiff_t>(rows.firstSource + r) * source.width +
-                                    columns.firstSource;
-        std::uint32_t* to = destination.pixels +
-                            static_cast<std::ptrdiff_t>(rows.firstDestination + r) * destination.width +
-                            columns.firstDestination;
+        const std::uint32_t* from =
+            source.pixels + static_cast<std::ptrdiff_t>(rows.firstSource + r) * source.width +
+            columns.firstSource;
+        std::uint32_t* to =
+            destination.pixels +
+            static_cast<std::ptrdiff_t>(rows.firstDestination + r) * destination.width +
+            columns.firstDestination;
         for (int c = 0; c < columns.count; ++c) {
-            if (from[c] != key) to[c] = from[c];
+            if (from[c] != key)
+                to[c] = from[c];
         }
     }
 }
@@ -53,9 +57,8 @@ void TurnQuarter(ConstPixelSpan source, PixelSpan destination, int angle) {
     for (int y = 0; y < h; ++y) {
         const std::uint32_t* row = source.pixels + static_cast<std::ptrdiff_t>(y) * w;
         for (int x = 0; x < w; ++x) {
-            const std::ptrdiff_t at = angle == 90
-                                          ? static_cast<std::ptrdiff_t>(x) * h + (h - 1 - y)
-                                          : static_cast<std::ptrdiff_t>(w - 1 - x) * h + y;
+            const std::ptrdiff_t at = angle == 90 ? static_cast<std::ptrdiff_t>(x) * h + (h - 1 - y)
+                                                  : static_cast<std::ptrdiff_t>(w - 1 - x) * h + y;
             destination.pixels[at] = row[x] & 0x00FFFFFFu;
         }
     }

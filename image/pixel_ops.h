@@ -21,7 +21,9 @@ struct ConstPixelSpan {
     int height;
 };
 
-inline ConstPixelSpan AsConst(PixelSpan span) { return {span.pixels, span.width, span.height}; }
+inline ConstPixelSpan AsConst(PixelSpan span) {
+    return {span.pixels, span.width, span.height};
+}
 
 // The colour bytes of a stored pixel as a ColorValue; the fourth byte is dropped.
 constexpr ColorValue ColorOfPixel(std::uint32_t pixel) {
@@ -36,8 +38,8 @@ constexpr std::uint32_t PixelOfColor(ColorValue color, std::uint32_t fourth) {
 // The key a keyed copy compares whole stored pixels with: only a pixel whose fourth byte is 0
 // can match it. Only the low 8 bits of each component count.
 constexpr std::uint32_t KeyPixel(int red, int green, int blue) {
-    return static_cast<std::uint32_t>(red & 0xFF) << 16 | static_cast<std::uint32_t>(green & 0xFF) << 8 |
-           static_cast<std::uint32_t>(blue & 0xFF);
+    return static_cast<std::uint32_t>(red & 0xFF) << 16 |
+           static_cast<std::uint32_t>(green & 0xFF) << 8 | static_cast<std::uint32_t>(blue & 0xFF);
 }
 
 // A ColorValue from components of which only the low 8 bits count.

@@ -10,15 +10,15 @@
 #include "image/pixel_ops.h"
 
 struct PixelRun {
-    int left;  // first non-key column
-    int right; // one past the last
+    int left;   // first non-key column
+    int right;  // one past the last
     bool operator==(const PixelRun&) const = default;
 };
 
 struct RegionBand {
-    int top;    // first row
-    int bottom; // one past the last
-    std::vector<PixelRun> runs; // left to right, never empty
+    int top;                     // first row
+    int bottom;                  // one past the last
+    std::vector<PixelRun> runs;  // left to right, never empty
 };
 
 // The maximal runs of pixels whose colour (ColorOfPixel) differs from `key`, per row, with

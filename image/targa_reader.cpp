@@ -20,7 +20,8 @@ std::vector<std::uint8_t> ReadUpTo(HANDLE file, std::size_t count) {
     while (have < count) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(count - have, 1u << 30));
         DWORD got = 0;
-        if (!ReadFile(file, bytes.data() + have, chunk, &got, nullptr) || got == 0) break;
+        if (!ReadFile(file, bytes.data() + have, chunk, &got, nullptr) || got == 0)
+            break;
         have += got;
     }
     bytes.resize(have);
@@ -38,16 +39,19 @@ bool Refuse(TargaError error) {
     return false;
 }
 
-} // namespace
+}  // namespace
 
 bool TargaReader::Read(PixelImage& image, const std::string& path) {
-    const UniqueFile file(ValidOrNull(
-        CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
-    if (!file) return Refuse(TargaError::CouldNotOpen);
+    const UniqueFile file(ValidOrNull(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr,
+                                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    if (!file)
+        return Refuse(TargaError::CouldNotOpen);
 
     const TargaHeader header = ParseTargaHeader(ReadUpTo(file.get(), kTargaHeaderSize));
-    if (const TargaError error = CheckTargaHeader(header); error != TargaError::None) return Refuse(error);
-    if (!image.Create(header.width, header.height)) return Refuse(TargaError::CouldNotCreateDib);
+    if (const TargaError error = CheckTargaHeader(header); error != TargaError::None)
+        return Refuse(error);
+    if (!image.Create(header.width, header.height))
+        return Refuse(TargaError::CouldNotCreateDib);
 
     std::vector<std::uint8_t> pixelData;
     try {

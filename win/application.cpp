@@ -11,14 +11,16 @@ std::string BaseNameOf(const std::string& path) {
     const size_t slash = path.find_last_of("\\/:");
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     const size_t dot = name.find_last_of('.');
-    if (dot != std::string::npos) name.erase(dot);
+    if (dot != std::string::npos)
+        name.erase(dot);
     return name;
 }
 
 std::string ModulePath(HINSTANCE instance) {
     std::string path(MAX_PATH, '\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameA(instance, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            GetModuleFileNameA(instance, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
             return path;
@@ -27,12 +29,13 @@ std::string ModulePath(HINSTANCE instance) {
     }
 }
 
-} // namespace
+}  // namespace
 
 Application::Application() : previous(std::exchange(current, this)) {}
 
 Application::~Application() {
-    if (current == this) current = previous;
+    if (current == this)
+        current = previous;
 }
 
 int Application::Run(HINSTANCE moduleInstance) {
@@ -46,4 +49,6 @@ void Application::ShowMessage(const char* text) const {
     MessageBoxA(nullptr, text, AppName().c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
-bool Application::OnCommand(int) { return false; }
+bool Application::OnCommand(int) {
+    return false;
+}

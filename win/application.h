@@ -43,8 +43,9 @@ protected:
 
 private:
     static Application* current;
-    Application* previous; // the object this one stands in for while it lives (tests make their own)
+    Application*
+        previous;  // the object this one stands in for while it lives (tests make their own)
     HINSTANCE instance = nullptr;
     std::string exeName;
-    Dialog* mainWindow = nullptr; // not owned
+    Dialog* mainWindow = nullptr;  // not owned
 };

@@ -6,14 +6,15 @@
 Dialog::Dialog(int templateId, HWND parent) : templateId(templateId), parent(parent) {}
 
 HWND Dialog::Owner() const {
-    if (parent) return parent;
+    if (parent)
+        return parent;
     const Dialog* main = Application::Current() ? Application::Current()->MainWindow() : nullptr;
     return main && main != this ? main->Handle() : nullptr;
 }
 
 INT_PTR Dialog::DoModal() {
-    const HINSTANCE instance = Application::Current() ? Application::Current()->Instance()
-                                                      : GetModuleHandleA(nullptr);
+    const HINSTANCE instance =
+        Application::Current() ? Application::Current()->Instance() : GetModuleHandleA(nullptr);
     return DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), Owner(), DialogProc,
                            reinterpret_cast<LPARAM>(this));
 }
@@ -34,11 +35,13 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
         return focusFirstTabStop ? TRUE : FALSE;
     }
     auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
-    if (!self) return FALSE;
+    if (!self)
+        return FALSE;
     const INT_PTR answer = self->Dispatch(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         Application* app = Application::Current();
-        if (app && app->MainWindow() == self) app->SetMainWindow(nullptr);
+        if (app && app->MainWindow() == self)
+            app->SetMainWindow(nullptr);
         self->window = nullptr;
     }
     return answer;
@@ -49,57 +52,63 @@ namespace {
 // Messages whose dialog-procedure result is the answer itself, not a handled flag.
 bool AnswersDirectly(UINT message) {
     switch (message) {
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-    case WM_COMPAREITEM:
-    case WM_VKEYTOITEM:
-    case WM_CHARTOITEM:
-    case WM_QUERYDRAGICON:
-    case WM_INITDIALOG:
-        return true;
-    default:
-        return false;
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+        case WM_COMPAREITEM:
+        case WM_VKEYTOITEM:
+        case WM_CHARTOITEM:
+        case WM_QUERYDRAGICON:
+        case WM_INITDIALOG:
+            return true;
+        default:
+            return false;
     }
 }
 
-} // namespace
+}  // namespace
 
 INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     bool handled = false;
     if (message == WM_CTLCOLORSTATIC && lParam) {
-        result = SendMessageA(reinterpret_cast<HWND>(lParam), kReflectedCtlColorStatic, wParam, lParam);
+        result =
+            SendMessageA(reinterpret_cast<HWND>(lParam), kReflectedCtlColorStatic, wParam, lParam);
         handled = result != 0;
     } else if (message == WM_COMMAND && lParam &&
                SendMessageA(reinterpret_cast<HWND>(lParam), kReflectedCommand, wParam, lParam)) {
         return TRUE;
     }
-    if (!handled) handled = HandleMessage(message, wParam, lParam, result);
+    if (!handled)
+        handled = HandleMessage(message, wParam, lParam, result);
     if (!handled && message == WM_COMMAND)
         handled = OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-    if (!handled) return FALSE;
-    if (AnswersDirectly(message)) return static_cast<INT_PTR>(result);
+    if (!handled)
+        return FALSE;
+    if (AnswersDirectly(message))
+        return static_cast<INT_PTR>(result);
     SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
     return TRUE;
 }
 
-bool Dialog::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool Dialog::HandleMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
 bool Dialog::OnCommand(int id, int, HWND) {
     switch (id) {
-    case IDOK:
-        OnOK();
-        return true;
-    case IDCANCEL:
-        OnCancel();
-        return true;
-    default:
-        return Application::Current() && Application::Current()->OnCommand(id);
+        case IDOK:
+            OnOK();
+            return true;
+        case IDCANCEL:
+            OnCancel();
+            return true;
+        default:
+            return Application::Current() && Application::Current()->OnCommand(id);
     }
 }
 
@@ -118,13 +127,18 @@ void CenterWindow(HWND window) {
                     &monitor);
     const RECT work = monitor.rcWork;
     RECT centre = work;
-    if (overOwner) GetWindowRect(owner, &centre);
+    if (overOwner)
+        GetWindowRect(owner, &centre);
 
     int left = (centre.left + centre.right) / 2 - width / 2;
     int top = (centre.top + centre.bottom) / 2 - height / 2;
-    if (left + width > work.right) left = work.right - width;
-    if (top + height > work.bottom) top = work.bottom - height;
-    if (left < work.left) left = work.left;
-    if (top < work.top) top = work.top;
+    if (left + width > work.right)
+        left = work.right - width;
+    if (top + height > work.bottom)
+        top = work.bottom - height;
+    if (left < work.left)
+        left = work.left;
+    if (top < work.top)
+        top = work.top;
     SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -39,8 +39,8 @@ private:
     HWND Owner() const;
 
     int templateId;
-    HWND parent; // not owned
-    HWND window = nullptr; // owned by the dialog manager for the length of DoModal
+    HWND parent;            // not owned
+    HWND window = nullptr;  // owned by the dialog manager for the length of DoModal
 };
 
 // Centres a window over its visible owner, else in the work area of the primary monitor,

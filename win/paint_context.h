@@ -15,5 +15,5 @@ public:
 private:
     HWND window;
     PAINTSTRUCT paint{};
-    HDC dc = nullptr; // released by EndPaint
+    HDC dc = nullptr;  // released by EndPaint
 };

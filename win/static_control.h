@@ -34,5 +34,5 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self);
 
-    HWND control = nullptr; // not owned: the dialog destroys its controls
+    HWND control = nullptr;  // not owned: the dialog destroys its controls
 };

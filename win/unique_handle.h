@@ -15,7 +15,8 @@ public:
 
     Unique(Unique&& other) noexcept : handle(other.release()) {}
     Unique& operator=(Unique&& other) noexcept {
-        if (this != &other) reset(other.release());
+        if (this != &other)
+            reset(other.release());
         return *this;
     }
     Unique(const Unique&) = delete;
@@ -28,7 +29,8 @@ public:
     [[nodiscard]] H release() { return std::exchange(handle, nullptr); }
 
     void reset(H replacement = nullptr) {
-        if (handle) Close(handle);
+        if (handle)
+            Close(handle);
         handle = replacement;
     }
 
@@ -36,9 +38,15 @@ private:
     H handle = nullptr;
 };
 
-inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
-inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
-inline void CloseFindHandle(HANDLE handle) { FindClose(handle); }
+inline void DeleteGdiObject(HGDIOBJ object) {
+    DeleteObject(object);
+}
+inline void CloseKernelHandle(HANDLE handle) {
+    CloseHandle(handle);
+}
+inline void CloseFindHandle(HANDLE handle) {
+    FindClose(handle);
+}
 
 using UniqueBitmap = Unique<HBITMAP, DeleteGdiObject>;
 using UniqueRegion = Unique<HRGN, DeleteGdiObject>;
@@ -49,7 +57,9 @@ using UniqueMenu = Unique<HMENU, DestroyMenu>;
 using UniqueWindow = Unique<HWND, DestroyWindow>;
 
 // File and find handles report failure as INVALID_HANDLE_VALUE; the owner stores it as null.
-inline HANDLE ValidOrNull(HANDLE handle) { return handle == INVALID_HANDLE_VALUE ? nullptr : handle; }
+inline HANDLE ValidOrNull(HANDLE handle) {
+    return handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+}
 using UniqueFile = Unique<HANDLE, CloseKernelHandle>;
 using UniqueFind = Unique<HANDLE, CloseFindHandle>;
 
@@ -63,6 +73,6 @@ public:
     ScopedSelect& operator=(const ScopedSelect&) = delete;
 
 private:
-    HDC dc;           // not owned
-    HGDIOBJ previous; // not owned
+    HDC dc;            // not owned
+    HGDIOBJ previous;  // not owned
 };

@@ -13,7 +13,8 @@ std::array<Size, kGlyphCount> DigitsAndColon(Size digit, Size colon) {
 
 std::vector<int> Xs(const std::vector<GlyphPlacement>& placements) {
     std::vector<int> xs;
-    for (const GlyphPlacement& p : placements) xs.push_back(p.at.x);
+    for (const GlyphPlacement& p : placements)
+        xs.push_back(p.at.x);
     return xs;
 }
 
@@ -21,7 +22,8 @@ TEST(FaceLayoutTest, CentresTheLineHalvingBeforeSubtracting) {
     const auto glyphs = DigitsAndColon({10, 20}, {4, 20});
     const auto placements = LayoutGlyphs("12:34:56", {100, 40}, glyphs);
     EXPECT_EQ(Xs(placements), (std::vector<int>{16, 26, 36, 40, 50, 60, 64, 74}));
-    for (const GlyphPlacement& p : placements) EXPECT_EQ(p.at.y, 10);
+    for (const GlyphPlacement& p : placements)
+        EXPECT_EQ(p.at.y, 10);
     EXPECT_EQ(placements[2].glyph, kColonGlyph);
     EXPECT_EQ(placements[7].glyph, 6);
 
@@ -39,7 +41,8 @@ TEST(FaceLayoutTest, GlyphsHangFromOneTopEdge) {
     auto glyphs = DigitsAndColon({10, 20}, {4, 20});
     glyphs[1] = {10, 30};
     const auto placements = LayoutGlyphs("12:34:56", {100, 40}, glyphs);
-    for (const GlyphPlacement& p : placements) EXPECT_EQ(p.at.y, 5); // 40 / 2 - 30 / 2
+    for (const GlyphPlacement& p : placements)
+        EXPECT_EQ(p.at.y, 5);  // 40 / 2 - 30 / 2
 }
 
 TEST(FaceLayoutTest, EmptyGlyphsCloseUpAndEmptyTimeLaysOutNothing) {
@@ -57,4 +60,4 @@ TEST(FaceLayoutTest, PlainTextAndIconOrigins) {
     EXPECT_EQ(MinimisedIconOrigin({35, 35}, {32, 32}).y, 2);
 }
 
-} // namespace
+}  // namespace

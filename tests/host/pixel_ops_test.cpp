@@ -18,7 +18,8 @@ struct TestImage {
     static TestImage Numbered(int width, int height) {
         TestImage image(width, height);
         for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) image.at(x, y) = 0x00010000u * (y + 1) + (x + 1);
+            for (int x = 0; x < width; ++x)
+                image.at(x, y) = 0x00010000u * (y + 1) + (x + 1);
         return image;
     }
 
@@ -45,7 +46,8 @@ TEST(CopyKeyedTest, ClipsAtEveryEdge) {
     struct Case {
         int x, y;
     };
-    for (const Case c : {Case{-2, -1}, Case{3, 2}, Case{-3, 1}, Case{1, -2}, Case{0, 0}, Case{4, 0}}) {
+    for (const Case c :
+         {Case{-2, -1}, Case{3, 2}, Case{-3, 1}, Case{1, -2}, Case{0, 0}, Case{4, 0}}) {
         TestImage destination(5, 4, kBackground);
         CopyKeyed(destination.span(), source.cspan(), c.x, c.y, kWhiteKey);
         for (int y = 0; y < destination.height; ++y) {
@@ -54,9 +56,10 @@ TEST(CopyKeyedTest, ClipsAtEveryEdge) {
                 const int sy = y - c.y;
                 const bool covered = sx >= 0 && sx < source.width && sy >= 0 && sy < source.height;
                 const std::uint32_t expected =
-                    covered ? source.pixels[static_cast<size_t>(sy) * source.width + sx] : kBackground;
-                EXPECT_EQ(destination.at(x, y), expected) << "at " << x << "," << y << " placed at "
-                                                          << c.x << "," << c.y;
+                    covered ? source.pixels[static_cast<size_t>(sy) * source.width + sx]
+                            : kBackground;
+                EXPECT_EQ(destination.at(x, y), expected)
+                    << "at " << x << "," << y << " placed at " << c.x << "," << c.y;
             }
         }
     }
@@ -66,14 +69,20 @@ TEST(CopyKeyedTest, NegativeOriginTakesSourceFromTheOffset) {
     const TestImage source = TestImage::Numbered(4, 3);
     TestImage destination(5, 4, kBackground);
     CopyKeyed(destination.span(), source.cspan(), -2, -1, kWhiteKey);
-    EXPECT_EQ(destination.at(0, 0), source.pixels[1 * 4 + 2]); // source column 2, row 1
+    EXPECT_EQ(destination.at(0, 0), source.pixels[1 * 4 + 2]);  // source column 2, row 1
     EXPECT_EQ(destination.at(2, 0), kBackground);
 }
 
 TEST(CopyKeyedTest, PlacementsOutsideTheDestinationChangeNothing) {
     const TestImage source = TestImage::Numbered(3, 3);
-    for (const auto& [x, y] : {std::pair{5, 0}, {0, 4}, {-3, 0}, {0, -3}, {1 << 30, 0}, {-(1 << 30), 0},
-                              {0x7FFFFFFF, 0x7FFFFFFF}, {-0x7FFFFFFF - 1, 0}}) {
+    for (const auto& [x, y] : {std::pair{5, 0},
+                               {0, 4},
+                               {-3, 0},
+                               {0, -3},
+                               {1 << 30, 0},
+                               {-(1 << 30), 0},
+                               {0x7FFFFFFF, 0x7FFFFFFF},
+                               {-0x7FFFFFFF - 1, 0}}) {
         TestImage destination(5, 4, kBackground);
         CopyKeyed(destination.span(), source.cspan(), x, y, kWhiteKey);
         EXPECT_EQ(destination.pixels, TestImage(5, 4, kBackground).pixels) << x << "," << y;
@@ -85,14 +94,15 @@ TEST(CopyKeyedTest, LargerSourceFillsExactlyTheDestination) {
     TestImage destination(5, 4, kBackground);
     CopyKeyed(destination.span(), source.cspan(), 0, 0, kWhiteKey);
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 5; ++x) EXPECT_EQ(destination.at(x, y), source.pixels[y * 9 + x]);
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(destination.at(x, y), source.pixels[y * 9 + x]);
 }
 
 TEST(CopyKeyedTest, OnlyKeyWithZeroFourthByteIsSeeThrough) {
     TestImage source(3, 1);
-    source.at(0, 0) = 0x00FFFFFF; // white: the background shows
-    source.at(1, 0) = 0x01FFFFFF; // white with a fourth byte: copied
-    source.at(2, 0) = 0x00FFFFFE; // almost white: copied
+    source.at(0, 0) = 0x00FFFFFF;  // white: the background shows
+    source.at(1, 0) = 0x01FFFFFF;  // white with a fourth byte: copied
+    source.at(2, 0) = 0x00FFFFFE;  // almost white: copied
     TestImage destination(3, 1, kBackground);
     CopyKeyed(destination.span(), source.cspan(), 0, 0, kWhiteKey);
     EXPECT_EQ(destination.at(0, 0), kBackground);
@@ -102,17 +112,18 @@ TEST(CopyKeyedTest, OnlyKeyWithZeroFourthByteIsSeeThrough) {
 
 TEST(CopyKeyedTest, KeyUsesOnlyTheLowBitsOfEachComponent) {
     EXPECT_EQ(KeyPixel(255 + 256, 255 - 512, 255), kWhiteKey);
-    EXPECT_EQ(KeyPixel(0x12, 0x34, 0x56), 0x123456u); // red in the stored pixel's third byte
+    EXPECT_EQ(KeyPixel(0x12, 0x34, 0x56), 0x123456u);  // red in the stored pixel's third byte
 }
 
 TEST(TurnQuarterTest, MapsPixelsClockwiseAndCounterClockwise) {
     TestImage source = TestImage::Numbered(3, 2);
-    source.at(0, 0) |= 0x7F000000; // the fourth byte does not travel
+    source.at(0, 0) |= 0x7F000000;  // the fourth byte does not travel
     TestImage clockwise(2, 3);
     TurnQuarter(source.cspan(), clockwise.span(), 90);
     EXPECT_EQ(clockwise.at(1, 0), source.at(0, 0) & 0xFFFFFF);
     EXPECT_EQ(clockwise.at(0, 2), source.at(2, 1));
-    EXPECT_EQ(clockwise.at(0, 0), source.at(0, 1)); // left column becomes the top row, read right to left
+    EXPECT_EQ(clockwise.at(0, 0),
+              source.at(0, 1));  // left column becomes the top row, read right to left
 
     TestImage counter(2, 3);
     TurnQuarter(source.cspan(), counter.span(), 270);
@@ -131,4 +142,4 @@ TEST(TurnQuarterTest, TurningBackRestoresEveryPixel) {
     }
 }
 
-} // namespace
+}  // namespace

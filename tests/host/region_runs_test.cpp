@@ -15,14 +15,15 @@ constexpr std::uint32_t kInk = PixelOfColor(MakeColorValue(10, 20, 30), 0);
 std::vector<std::uint32_t> Picture(const std::vector<std::string>& rows) {
     std::vector<std::uint32_t> pixels;
     for (const std::string& row : rows)
-        for (char c : row) pixels.push_back(c == '.' ? kKeyPixel : kInk);
+        for (char c : row)
+            pixels.push_back(c == '.' ? kKeyPixel : kInk);
     return pixels;
 }
 
 std::vector<RegionBand> Bands(const std::vector<std::string>& rows) {
     const std::vector<std::uint32_t> pixels = Picture(rows);
-    return KeyedRegionBands({pixels.data(), static_cast<int>(rows[0].size()), static_cast<int>(rows.size())},
-                            kKey);
+    return KeyedRegionBands(
+        {pixels.data(), static_cast<int>(rows[0].size()), static_cast<int>(rows.size())}, kKey);
 }
 
 // Every pixel covered by the bands, back as text, for comparing with the picture.
@@ -31,7 +32,8 @@ std::vector<std::string> Covered(const std::vector<RegionBand>& bands, int width
     for (const RegionBand& band : bands)
         for (int y = band.top; y < band.bottom; ++y)
             for (const PixelRun& run : band.runs)
-                for (int x = run.left; x < run.right; ++x) rows[y][x] = '#';
+                for (int x = run.left; x < run.right; ++x)
+                    rows[y][x] = '#';
     return rows;
 }
 
@@ -90,10 +92,12 @@ TEST(RegionRunsTest, CoversExactlyTheNonKeyPixelsOfRandomImages) {
         const int height = 1 + static_cast<int>(random() % 30);
         std::vector<std::string> rows(height, std::string(width, '.'));
         for (std::string& row : rows)
-            for (char& c : row) c = random() % 3 == 0 ? '.' : '#';
-        if (round % 2) rows[height / 2] = rows[0]; // some repeated rows
+            for (char& c : row)
+                c = random() % 3 == 0 ? '.' : '#';
+        if (round % 2)
+            rows[height / 2] = rows[0];  // some repeated rows
         EXPECT_EQ(Covered(Bands(rows), width, height), rows);
     }
 }
 
-} // namespace
+}  // namespace

@@ -11,7 +11,8 @@ BmpPicture Picture(int colours) {
     const COLORREF palette[] = {RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 0, 0), RGB(0, 128, 255)};
     BmpPicture picture{5, 3, {}};
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x) picture.pixels.push_back(palette[(y == 0 ? x : x + y + 1) % colours]);
+        for (int x = 0; x < 5; ++x)
+            picture.pixels.push_back(palette[(y == 0 ? x : x + y + 1) % colours]);
     return picture;
 }
 
@@ -36,16 +37,21 @@ void ExpectEveryDepthLoads(bool topDown) {
         PixelImage image;
         ASSERT_TRUE(image.LoadBmp(folder / "p.bmp"));
         ExpectPicture(image, picture);
-        if (bits <= 24) EXPECT_EQ(image.Pixels().pixels[0] >> 24, 0u);
+        if (bits <= 24) {
+            EXPECT_EQ(image.Pixels().pixels[0] >> 24, 0u);
+        }
     }
 }
 
-TEST(LoadBmpTest, EveryDepthBottomUp) { ExpectEveryDepthLoads(false); }
+TEST(LoadBmpTest, EveryDepthBottomUp) {
+    ExpectEveryDepthLoads(false);
+}
 
 // Wine 8's LoadImageA fills the DIB section it makes for a top-down file with nothing;
 // Windows loads such files upright.
 TEST(LoadBmpTest, EveryDepthTopDown) {
-    if (RunningOnWine()) GTEST_SKIP() << "Wine 8 loads top-down BMP files blank";
+    if (RunningOnWine())
+        GTEST_SKIP() << "Wine 8 loads top-down BMP files blank";
     ExpectEveryDepthLoads(true);
 }
 
@@ -61,12 +67,14 @@ TEST(LoadBmpTest, AFileThatDoesNotLoadKeepsThePreviousPicture) {
     ExpectPicture(image, picture);
 }
 
-std::vector<std::uint8_t> Targa(int depth, std::uint8_t descriptor, std::vector<std::uint8_t> pixels,
-                                std::uint8_t type = 2) {
-    std::vector<std::uint8_t> file{0, 0, type, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 1, 0,
-                                   static_cast<std::uint8_t>(depth), descriptor};
-    file.insert(file.end(), pixels.begin(), pixels.end());
-    return file;
+std::vector<std::uint8_t> Targa(int depth, std::uint8_t descriptor,
+                                std::vector<std::uint8_t> pixels, std::uint8_t type = 2) {
+    // A 2 x 1 image, the pixel data straight after the header.
+    std::vector<std::uint8_t> header{
+        0,         0, type, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 1, 0, static_cast<std::uint8_t>(depth),
+        descriptor};
+    pixels.insert(pixels.begin(), header.begin(), header.end());
+    return pixels;
 }
 
 TEST(TargaLoadTest, ReadsThroughLoadWhateverTheCaseOfTheEnding) {
@@ -88,7 +96,7 @@ TEST(TargaLoadTest, RefusalsNameTheirReasonAndKeepOrEmptyTheImage) {
     folder.Write("rle.tga", Targa(24, 0, {}, 10));
     folder.Write("deep.tga", Targa(16, 0, {}));
     std::vector<std::uint8_t> narrow = Targa(24, 0, {});
-    narrow[12] = 0; // width 0
+    narrow[12] = 0;  // width 0
     folder.Write("narrow.tga", narrow);
 
     PixelImage image;
@@ -97,7 +105,7 @@ TEST(TargaLoadTest, RefusalsNameTheirReasonAndKeepOrEmptyTheImage) {
     EXPECT_FALSE(image.Load(folder / "missing.tga"));
     EXPECT_FALSE(image.Load(folder / "rle.tga"));
     EXPECT_FALSE(image.Load(folder / "deep.tga"));
-    EXPECT_EQ(image.Width(), 2); // kept through every refusal so far
+    EXPECT_EQ(image.Width(), 2);  // kept through every refusal so far
     EXPECT_FALSE(image.Load(folder / "narrow.tga"));
     EXPECT_TRUE(image.IsEmpty());
 
@@ -109,4 +117,4 @@ TEST(TargaLoadTest, RefusalsNameTheirReasonAndKeepOrEmptyTheImage) {
     EXPECT_EQ(seen[3].text, "Targa: could not create dib");
 }
 
-} // namespace
+}  // namespace

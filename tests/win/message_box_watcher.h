@@ -23,6 +23,9 @@ public:
         watcher.join();
     }
 
+    // Visible top-level windows of this process that were not message boxes.
+    int OtherWindowsSeen() const { return otherWindows; }
+
     std::vector<SeenMessageBox> Seen() {
         const std::lock_guard lock(mutex);
         return seen;
@@ -44,9 +47,12 @@ private:
         GetClassNameA(window, className, sizeof className);
         // A message box is a dialog with its text in a static control of id 0xFFFF.
         const HWND text = GetDlgItem(window, 0xFFFF);
-        if (owner != GetCurrentProcessId() || std::string(className) != "#32770" || !text ||
-            !IsWindowVisible(window))
+        if (owner != GetCurrentProcessId() || !IsWindowVisible(window))
             return TRUE;
+        if (std::string(className) != "#32770" || !text) {
+            ++watcher->otherWindows;
+            return TRUE;
+        }
         char caption[256] = {};
         char body[1024] = {};
         GetWindowTextA(window, caption, sizeof caption);
@@ -57,11 +63,13 @@ private:
         }
         PostMessageA(window, WM_COMMAND, IDOK, 0);
         // Wait for it to go, so that one box is not counted twice.
-        for (int i = 0; i < 100 && IsWindow(window) && IsWindowVisible(window); ++i) Sleep(10);
+        for (int i = 0; i < 100 && IsWindow(window) && IsWindowVisible(window); ++i)
+            Sleep(10);
         return TRUE;
     }
 
     std::atomic<bool> stop{false};
+    std::atomic<int> otherWindows{0};
     std::mutex mutex;
     std::vector<SeenMessageBox> seen;
     std::thread watcher;

@@ -10,7 +10,8 @@ namespace {
 
 void Fill(PixelImage& image, ColorValue color) {
     for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x) image.SetColorAt(x, y, color);
+        for (int x = 0; x < image.Width(); ++x)
+            image.SetColorAt(x, y, color);
 }
 
 TEST(PixelImageTest, CreateFillsTheHeaderForATopDownImage) {
@@ -28,7 +29,7 @@ TEST(PixelImageTest, CreateFillsTheHeaderForATopDownImage) {
     EXPECT_EQ(image.Width(), 3);
     EXPECT_EQ(image.Height(), 2);
     EXPECT_NE(image.Bitmap(), nullptr);
-    EXPECT_EQ(image.ColorAt(2, 1), 0u); // a new DIB section is zero-filled
+    EXPECT_EQ(image.ColorAt(2, 1), 0u);  // a new DIB section is zero-filled
 }
 
 TEST(PixelImageTest, FailedCreateLeavesTheImageEmpty) {
@@ -45,7 +46,7 @@ TEST(PixelImageTest, FailedCreateLeavesTheImageEmpty) {
         ASSERT_TRUE(image.Create(4, 4));
     }
     image.Destroy();
-    image.Destroy(); // safe to repeat
+    image.Destroy();  // safe to repeat
     EXPECT_TRUE(image.IsEmpty());
 }
 
@@ -57,9 +58,9 @@ TEST(PixelImageTest, SetColorAtKeepsTheFourthByte) {
     image.SetColorAt(1, 1, color | 0xAB000000u);
     EXPECT_EQ(image.ColorAt(1, 1), color);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(&image.Pixels().pixels[3]);
-    EXPECT_EQ(bytes[0], 0x12); // blue
-    EXPECT_EQ(bytes[1], 0x34); // green
-    EXPECT_EQ(bytes[2], 0x56); // red
+    EXPECT_EQ(bytes[0], 0x12);  // blue
+    EXPECT_EQ(bytes[1], 0x34);  // green
+    EXPECT_EQ(bytes[2], 0x56);  // red
     EXPECT_EQ(bytes[3], 0x7F);
 }
 
@@ -67,7 +68,8 @@ TEST(PixelImageTest, RotateTurnsAndSwapsTheSize) {
     PixelImage image;
     ASSERT_TRUE(image.Create(3, 2));
     for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x) image.SetColorAt(x, y, RGB(x + 1, y + 1, 9));
+        for (int x = 0; x < 3; ++x)
+            image.SetColorAt(x, y, RGB(x + 1, y + 1, 9));
     image.Rotate(90);
     ASSERT_EQ(image.Width(), 2);
     ASSERT_EQ(image.Height(), 3);
@@ -102,7 +104,7 @@ TEST(PixelImageTest, DrawPutsThePixelsOnADevice) {
         GdiFlush();
     }
     EXPECT_EQ(target.ColorAt(2, 1), RGB(10, 20, 30));
-    EXPECT_EQ(target.ColorAt(5, 1), RGB(200, 100, 50)); // top row stays on top
+    EXPECT_EQ(target.ColorAt(5, 1), RGB(200, 100, 50));  // top row stays on top
     EXPECT_EQ(target.ColorAt(5, 3), RGB(10, 20, 30));
     EXPECT_EQ(target.ColorAt(1, 1), 0u);
     EXPECT_EQ(target.ColorAt(6, 1), 0u);
@@ -134,7 +136,7 @@ protected:
         for (int i = 0; i < kGlyphCount; ++i) {
             ASSERT_TRUE(glyphs[i].Create(i == kColonGlyph ? 4 : 10, 20));
             Fill(glyphs[i], RGB(255, 255, 255));
-            glyphs[i].SetColorAt(0, 0, kInk); // one inked pixel at each glyph's corner
+            glyphs[i].SetColorAt(0, 0, kInk);  // one inked pixel at each glyph's corner
         }
     }
 
@@ -147,10 +149,11 @@ TEST_F(ClockFaceTest, StampsGlyphsWithWhiteSeeThrough) {
     ComposeFace(face, background, glyphs, "12:34:56", DockTop);
     ASSERT_EQ(face.Width(), 100);
     ASSERT_EQ(face.Height(), 40);
-    for (int x : {16, 26, 36, 40, 50, 60, 64, 74}) EXPECT_EQ(face.ColorAt(x, 10), kInk) << x;
+    for (int x : {16, 26, 36, 40, 50, 60, 64, 74})
+        EXPECT_EQ(face.ColorAt(x, 10), kInk) << x;
     EXPECT_EQ(face.ColorAt(17, 10), kBackground);
     EXPECT_EQ(face.ColorAt(16, 11), kBackground);
-    EXPECT_EQ(background.ColorAt(16, 10), kBackground); // the background itself is untouched
+    EXPECT_EQ(background.ColorAt(16, 10), kBackground);  // the background itself is untouched
 }
 
 TEST_F(ClockFaceTest, SideDocksTurnTheFinishedFace) {
@@ -158,11 +161,11 @@ TEST_F(ClockFaceTest, SideDocksTurnTheFinishedFace) {
     ComposeFace(right, background, glyphs, "12:34:56", DockRight);
     ASSERT_EQ(right.Width(), 40);
     ASSERT_EQ(right.Height(), 100);
-    EXPECT_EQ(right.ColorAt(40 - 1 - 10, 16), kInk); // clockwise: (x, y) -> (H - 1 - y, x)
+    EXPECT_EQ(right.ColorAt(40 - 1 - 10, 16), kInk);  // clockwise: (x, y) -> (H - 1 - y, x)
 
     PixelImage left;
     ComposeFace(left, background, glyphs, "12:34:56", DockLeft);
-    EXPECT_EQ(left.ColorAt(10, 100 - 1 - 16), kInk); // counter-clockwise: (x, y) -> (y, W - 1 - x)
+    EXPECT_EQ(left.ColorAt(10, 100 - 1 - 16), kInk);  // counter-clockwise: (x, y) -> (y, W - 1 - x)
 
     PixelImage floating;
     ComposeFace(floating, background, glyphs, "12:34:56", Floating);
@@ -188,4 +191,4 @@ TEST(LocalTimeTextTest, IsEightCharactersOfDigitsAndColons) {
     }
 }
 
-} // namespace
+}  // namespace

@@ -15,7 +15,8 @@ UniqueRegion RunByRunRegion(const PixelImage& image, ColorValue key) {
         int start = -1;
         for (int x = 0; x <= image.Width(); ++x) {
             const bool ink = x < image.Width() && image.ColorAt(x, y) != key;
-            if (ink && start < 0) start = x;
+            if (ink && start < 0)
+                start = x;
             if (!ink && start >= 0) {
                 const UniqueRegion run(CreateRectRgn(start, y, x, y + 1));
                 CombineRgn(result.get(), result.get(), run.get(), RGN_OR);
@@ -39,7 +40,8 @@ PixelImage Image(const std::vector<std::string>& rows) {
     PixelImage image;
     image.Create(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
     for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x) image.SetColorAt(x, y, rows[y][x] == '.' ? kKey : RGB(1, 2, 3));
+        for (int x = 0; x < image.Width(); ++x)
+            image.SetColorAt(x, y, rows[y][x] == '.' ? kKey : RGB(1, 2, 3));
     return image;
 }
 
@@ -110,4 +112,4 @@ TEST(CreateRegionTest, RandomImagesMatchTheRunByRunShape) {
     }
 }
 
-} // namespace
+}  // namespace

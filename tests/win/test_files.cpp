@@ -16,12 +16,15 @@ ScratchFolder::~ScratchFolder() {
     std::filesystem::remove_all(path, ignored);
 }
 
-std::string ScratchFolder::operator/(const std::string& name) const { return (path / name).string(); }
+std::string ScratchFolder::operator/(const std::string& name) const {
+    return (path / name).string();
+}
 
 void ScratchFolder::Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
     const std::filesystem::path file = path / name;
     std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
 void ScratchFolder::Write(const std::string& name, const std::string& text) const {
@@ -40,14 +43,16 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
     Put16(out, value >> 16);
 }
 
-} // namespace
+}  // namespace
 
 std::vector<std::uint8_t> EncodeBmp(const BmpPicture& picture, int bits, bool topDown) {
     std::vector<COLORREF> palette;
     if (bits <= 8) {
         for (COLORREF c : picture.pixels)
-            if (std::find(palette.begin(), palette.end(), c) == palette.end()) palette.push_back(c);
-        if (palette.size() > (1u << bits)) throw std::invalid_argument("too many colours for the depth");
+            if (std::find(palette.begin(), palette.end(), c) == palette.end())
+                palette.push_back(c);
+        if (palette.size() > (1u << bits))
+            throw std::invalid_argument("too many colours for the depth");
     }
     const int stride = ((picture.width * bits + 31) / 32) * 4;
     const std::uint32_t paletteBytes = static_cast<std::uint32_t>(bits <= 8 ? (1u << bits) * 4 : 0);
@@ -66,7 +71,8 @@ std::vector<std::uint8_t> EncodeBmp(const BmpPicture& picture, int bits, bool to
     Put16(out, bits);
     Put32(out, BI_RGB);
     Put32(out, stride * picture.height);
-    for (int i = 0; i < 4; ++i) Put32(out, 0);
+    for (int i = 0; i < 4; ++i)
+        Put32(out, 0);
     for (std::uint32_t i = 0; i < paletteBytes / 4; ++i) {
         const COLORREF c = i < palette.size() ? palette[i] : 0;
         Put32(out, GetBValue(c) | GetGValue(c) << 8 | GetRValue(c) << 16);
@@ -83,7 +89,8 @@ std::vector<std::uint8_t> EncodeBmp(const BmpPicture& picture, int bits, bool to
                 p[2] = GetRValue(c);
                 continue;
             }
-            const unsigned index = static_cast<unsigned>(std::find(palette.begin(), palette.end(), c) - palette.begin());
+            const unsigned index = static_cast<unsigned>(
+                std::find(palette.begin(), palette.end(), c) - palette.begin());
             const int bit = x * bits;
             line[bit / 8] |= static_cast<std::uint8_t>(index << (8 - bits - bit % 8));
         }

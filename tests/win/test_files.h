@@ -30,6 +30,6 @@ private:
 struct BmpPicture {
     int width;
     int height;
-    std::vector<COLORREF> pixels; // row by row from the top, as RGB()
+    std::vector<COLORREF> pixels;  // row by row from the top, as RGB()
 };
 std::vector<std::uint8_t> EncodeBmp(const BmpPicture& picture, int bitsPerPixel, bool topDown);

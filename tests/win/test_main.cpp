@@ -17,7 +17,7 @@ public:
     int exitCode = 1;
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/clock_window.h"
+#include "image/region_runs.h"
+#include "tests/win/test_files.h"
+#include "win/application.h"
+
+namespace {
+
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+constexpr COLORREF kGreen = RGB(0, 255, 0);
+constexpr COLORREF kInk = RGB(20, 40, 60);
+
+// A clock window that runs `check` once its initialisation is done, then closes unseen.
+class ClockProbe : public ClockWindow {
+public:
+    explicit ClockProbe(std::function<void(ClockProbe&)> check) : check(std::move(check)) {}
+
+    using ClockWindow::LoadSkin;
+    using ClockWindowState::background;
+    using ClockWindowState::dockMode;
+    using ClockWindowState::glyphs;
+    using ClockWindowState::homeX;
+    using ClockWindowState::posX;
+    using ClockWindowState::posY;
+    using ClockWindowState::shapeFollowsFace;
+    using ClockWindowState::skinLoaded;
+    using ClockWindowState::transparencyColor;
+    using ClockWindowState::windowHeight;
+    using ClockWindowState::windowWidth;
+
+    // The window's current shape as text rows, '#' inside and '.' outside.
+    std::vector<std::string> Shape() {
+        std::vector<std::string> rows(windowHeight, std::string(windowWidth, '.'));
+        const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+        if (GetWindowRgn(Handle(), region.get()) == ERROR)
+            return {};
+        for (int y = 0; y < windowHeight; ++y)
+            for (int x = 0; x < windowWidth; ++x)
+                if (PtInRegion(region.get(), x, y))
+                    rows[y][x] = '#';
+        return rows;
+    }
+
+protected:
+    bool OnInitDialog() override {
+        ClockWindow::OnInitDialog();
+        check(*this);
+        EndDialog(IDOK);
+        return true;
+    }
+
+private:
+    std::function<void(ClockProbe&)> check;
+};
+
+// Skins written into a scratch folder that becomes the working directory.
+class LoadSkinTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GetCurrentDirectoryA(MAX_PATH, previousDirectory);
+        SetCurrentDirectoryA(folder.operator/("").c_str());
+        // The start-up load finds a skin, so every probe begins from a loaded clock.
+        WriteSkin("start", {4, 2, std::vector<COLORREF>(8, kInk)}, "");
+        WritePrivateProfileStringA("skin", "name", "start",
+                                   Application::Current()->ProfileName().c_str());
+    }
+    void TearDown() override {
+        SetCurrentDirectoryA(previousDirectory);
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr,
+                                   Application::Current()->ProfileName().c_str());
+    }
+
+    // A skin folder with a background named "back" and, when given, a config.ini.
+    void WriteSkin(const std::string& name, const BmpPicture& background, const std::string& config,
+                   const std::string& backgroundFile = "back.bmp") {
+        folder.Write(name + "/" + backgroundFile, EncodeBmp(background, 24, false));
+        if (!config.empty())
+            folder.Write(name + "/config.ini", config);
+    }
+
+    void WriteGlyph(const std::string& skin, int index, COLORREF color) {
+        folder.Write(skin + "/" + std::to_string(index) + ".bmp",
+                     EncodeBmp({2, 3, std::vector<COLORREF>(6, color)}, 24, false));
+    }
+
+    void Run(std::function<void(ClockProbe&)> check) {
+        ClockProbe probe(std::move(check));
+        probe.DoModal();
+    }
+
+    ScratchFolder folder;
+    char previousDirectory[MAX_PATH] = {};
+};
+
+// 3 x 2 with its top-left pixel of `corner` colour.
+BmpPicture Cornered(COLORREF corner) {
+    return {3, 2, {corner, kInk, kInk, kInk, kInk, kInk}};
+}
+
+TEST_F(LoadSkinTest, AFolderWithoutConfigUsesTheDefaults) {
+    WriteSkin("bare", Cornered(kMagenta), "");
+    Run([](ClockProbe& clock) {
+        EXPECT_TRUE(clock.LoadSkin("bare"));
+        EXPECT_EQ(clock.windowWidth, 3);
+        EXPECT_EQ(clock.windowHeight, 2);
+        EXPECT_EQ(clock.shapeFollowsFace, 0);
+        EXPECT_EQ(clock.transparencyColor.red, 255);
+        EXPECT_EQ(clock.transparencyColor.green, 0);
+        EXPECT_EQ(clock.transparencyColor.blue, 255);
+        EXPECT_EQ(clock.Shape(), (std::vector<std::string>{".##", "###"}));
+    });
+}
+
+TEST_F(LoadSkinTest, OnlyTransOneMakesTheShapeFollowTheFace) {
+    WriteSkin("one", Cornered(kMagenta), "[Bitmaps]\r\nTrans=1\r\n");
+    WriteSkin("two", Cornered(kMagenta), "[Bitmaps]\r\nTrans=2\r\n");
+    Run([](ClockProbe& clock) {
+        clock.LoadSkin("one");
+        EXPECT_EQ(clock.shapeFollowsFace, 1);
+        clock.LoadSkin("two");
+        EXPECT_EQ(clock.shapeFollowsFace, 0);
+    });
+}
+
+TEST_F(LoadSkinTest, KeyColourUsesTheLowEightBitsButKeepsTheNumbers) {
+    WriteSkin("green", Cornered(kGreen), "[Transparency]\r\nR=256\r\nG=-1\r\nB=0\r\n");
+    Run([](ClockProbe& clock) {
+        clock.LoadSkin("green");
+        EXPECT_EQ(clock.transparencyColor.red, 256);
+        EXPECT_EQ(clock.transparencyColor.green, -1);
+        EXPECT_EQ(clock.Shape(), (std::vector<std::string>{".##", "###"}));
+    });
+}
+
+TEST_F(LoadSkinTest, SideDocksTurnTheWindowButNotTheBackground) {
+    WriteSkin("side", Cornered(kMagenta), "");
+    Run([](ClockProbe& clock) {
+        clock.dockMode = DockLeft;
+        clock.LoadSkin("side");
+        EXPECT_EQ(clock.windowWidth, 2);
+        EXPECT_EQ(clock.windowHeight, 3);
+        EXPECT_EQ(clock.background.Width(), 3);  // kept upright for painting
+        EXPECT_EQ(clock.posX, 0);
+        // Counter-clockwise: the top-left corner ends at the bottom-left.
+        EXPECT_EQ(clock.Shape(), (std::vector<std::string>{"##", "##", ".#"}));
+        RECT rect{};
+        GetWindowRect(clock.Handle(), &rect);
+        EXPECT_EQ(rect.right - rect.left, 2);
+        EXPECT_EQ(rect.left, 0);
+    });
+}
+
+TEST_F(LoadSkinTest, MissingFilesKeepThePreviousPictures) {
+    WriteSkin("full", Cornered(kMagenta), "");
+    WriteGlyph("full", 7, kInk);
+    folder.Write("empty/config.ini", std::string("[Bitmaps]\r\nTrans=1\r\n"));
+    Run([](ClockProbe& clock) {
+        clock.LoadSkin("full");
+        EXPECT_TRUE(clock.LoadSkin("empty"));
+        EXPECT_EQ(clock.windowWidth, 3);
+        EXPECT_EQ(clock.glyphs[7].Width(), 2);
+        EXPECT_EQ(clock.shapeFollowsFace, 1);
+
+        // A failed reload in a side dock must not leave the kept background turned.
+        clock.dockMode = DockRight;
+        EXPECT_TRUE(clock.LoadSkin("empty"));
+        EXPECT_EQ(clock.windowWidth, 2);
+        EXPECT_EQ(clock.background.Width(), 3);
+    });
+}
+
+TEST_F(LoadSkinTest, NamesAndValuesAreTakenLiterally) {
+    WriteSkin("100%s%n", Cornered(kMagenta), "[Bitmaps]\r\nBackground=\r\n", ".bmp");
+    WriteGlyph("100%s%n", 10, kInk);
+    Run([](ClockProbe& clock) {
+        EXPECT_TRUE(clock.LoadSkin("100%s%n"));
+        EXPECT_EQ(clock.windowWidth, 3);
+        EXPECT_EQ(clock.glyphs[10].Height(), 3);
+    });
+}
+
+TEST_F(LoadSkinTest, NoBackgroundEverLoadedIsAFailureOfZeroSize) {
+    WritePrivateProfileStringA("skin", "name", "missing",
+                               Application::Current()->ProfileName().c_str());
+    Run([](ClockProbe& clock) {
+        EXPECT_EQ(clock.skinLoaded, 1);
+        EXPECT_EQ(clock.windowWidth, 0);
+        EXPECT_FALSE(clock.LoadSkin("nowhere"));
+    });
+}
+
+TEST_F(LoadSkinTest, StartUpLoadsTheSavedSkinOnTheTopEdge) {
+    WritePrivateProfileStringA("position", "x", "300",
+                               Application::Current()->ProfileName().c_str());
+    WritePrivateProfileStringA("position", "y", "57",
+                               Application::Current()->ProfileName().c_str());
+    Run([](ClockProbe& clock) {
+        EXPECT_EQ(clock.windowWidth, 4);
+        EXPECT_EQ(clock.posX, 300);
+        EXPECT_EQ(clock.posY, 0);
+        EXPECT_EQ(clock.homeX, 300);
+    });
+}
+
+}  // namespace
