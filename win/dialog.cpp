@@ -120,7 +120,8 @@ void CenterWindow(HWND window) {
 
     const HWND owner = GetWindow(window, GW_OWNER);
     const bool overOwner = owner && IsWindowVisible(owner) && !IsIconic(owner);
-    MONITORINFO monitor{sizeof monitor};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
     const POINT origin{0, 0};
     GetMonitorInfoA(overOwner ? MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
                               : MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY),
