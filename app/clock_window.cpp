@@ -1,6 +1,5 @@
 #include "app/clock_window.h"
 
-#include "app/placement.h"
 #include "app/settings_file.h"
 #include "res/resource.h"
 #include "win/application.h"
@@ -26,14 +25,14 @@ bool ClockWindow::OnInitDialog() {
     skinName = settings.ReadString("skin", "name", "back2");
     posX = settings.ReadInt("position", "x", 0);
     posY = settings.ReadInt("position", "y", 400);
-    LoadSkin(skinName);
+    if (!LoadSkin(skinName)) OnSelectSkin();
 
     timerId = SetTimer(Handle(), kClockTimerId, kTickMilliseconds, nullptr);
     popupMenu.reset(LoadMenuA(Application::Current()->Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
     return true;
 }
 
-bool ClockWindow::HandleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
         case WM_PAINT:
             OnPaint();
@@ -41,6 +40,15 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
         case WM_QUERYDRAGICON:
             result = reinterpret_cast<LRESULT>(icon);
             return true;
+        case WM_LBUTTONDOWN:
+            OnLeftButtonDown();
+            return false;
+        case WM_LBUTTONUP:
+            OnLeftButtonUp();
+            return false;
+        case WM_MOUSEMOVE:
+            OnMouseMove(wParam);
+            return false;
         case WM_ERASEBKGND:
             // The face covers the whole window; erasing first would only make it flicker.
             result = 0;
@@ -51,8 +59,39 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
         case WM_CLOSE:
             OnClose();
             return false;  // the dialog manager turns the close into IDCANCEL, which ends the run
+        case WM_RBUTTONDOWN:
+            OnRightButtonDown(wParam, lParam);
+            return true;
         default:
             return false;
+    }
+}
+
+bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
+    switch (id) {
+        case IDM_DOCK_LEFT:
+            SetDockMode(DockLeft);
+            return true;
+        case IDM_DOCK_RIGHT:
+            SetDockMode(DockRight);
+            return true;
+        case IDM_DOCK_TOP:
+            SetDockMode(DockTop);
+            return true;
+        case IDM_FLOATING:
+            SetDockMode(Floating);
+            return true;
+        case IDM_SELECT_SKIN:
+            OnSelectSkin();
+            return true;
+        case IDM_AUTO_MOVE:
+            autoMove = autoMove ? 0 : 1;
+            return true;
+        case IDM_EXIT:
+            PostMessageA(Handle(), WM_CLOSE, 0, 0);
+            return true;
+        default:
+            return Dialog::OnCommand(id, notifyCode, control);
     }
 }
 
@@ -60,6 +99,7 @@ void ClockWindow::OnTimer() {
     if (!timerId)
         return;
     InvalidateRect(Handle(), nullptr, TRUE);
+    ReturnHome();
 }
 
 // Saves where the window really stands, so a clock closed while dodged comes back there.
@@ -70,18 +110,6 @@ void ClockWindow::OnClose() {
     settings.WriteInt("position", "x", rect.left);
     settings.WriteInt("position", "y", rect.top);
     settings.WriteString("skin", "name", skinName);
-}
-
-void ClockWindow::ClampToEdge() {
-    const Size screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    const Point clamped =
-        ::ClampToEdge({posX, posY}, {windowWidth, windowHeight}, screen, dockMode);
-    posX = clamped.x;
-    posY = clamped.y;
-}
-
-void ClockWindow::MoveTo(int x, int y) {
-    SetWindowPos(Handle(), HWND_TOPMOST, x, y, 100, 100, SWP_NOSIZE);
 }
 
 void ClockWindow::SetShape(UniqueRegion region) {

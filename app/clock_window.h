@@ -13,29 +13,45 @@ public:
 protected:
     bool OnInitDialog() override;
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnCommand(int id, int notifyCode, HWND control) override;
 
-    // Applies the skin folder `name`; false when no background has ever loaded, which leaves
-    // the window without a size.
+    // Applies the skin folder `name`; false when no background has ever loaded. Such a load
+    // leaves the window as it is, so the clock stays visible with its plain text face.
     bool LoadSkin(std::string name);
+    // Offers the skin folders of the working directory; on OK loads the chosen one and makes
+    // it the current skin.
+    void OnSelectSkin();
 
 private:
     static constexpr UINT_PTR kClockTimerId = 100;
-
-    // Pulls posX, posY onto the edge of the dock mode.
-    void ClampToEdge();
-    // Moves the window, keeping its size; every move re-asserts always-on-top.
-    void MoveTo(int x, int y);
-    // Hands a new shape to the window, which owns it from then on.
-    void SetShape(UniqueRegion region);
-    // The skin's transparency colour as a ColorValue.
-    ColorValue KeyColor() const;
-
     static constexpr UINT kTickMilliseconds = 1000;
 
+    // Painting
     void OnPaint();
     void PaintMinimised(HDC dc);
     void PaintFace(HDC dc, const std::string& time);
     void PaintPlainText(HDC dc, const std::string& time);
     void OnTimer();
+
+    // Placement
+    void OnLeftButtonDown();
+    void OnLeftButtonUp();
+    void OnMouseMove(WPARAM keys);
+    void Dodge(WPARAM keys);
+    void ReturnHome();
+    // Pulls posX, posY onto the edge of the dock mode.
+    void ClampToEdge();
+    // Moves the window, keeping its size; every move re-asserts always-on-top.
+    void MoveTo(int x, int y);
+
+    // Menu and commands
+    void OnRightButtonDown(WPARAM keys, LPARAM point);
+    void SetDockMode(DockMode mode);
+
+    // Hands a new shape to the window, which owns it from then on.
+    void SetShape(UniqueRegion region);
+    // The skin's transparency colour as a ColorValue.
+    ColorValue KeyColor() const;
+
     void OnClose();
 };

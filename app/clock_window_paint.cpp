@@ -11,7 +11,7 @@ void ClockWindow::OnPaint() {
         return;
     }
     const std::string time = LocalTimeText();
-    if (skinLoaded)
+    if (skinLoaded && !background.IsEmpty())
         PaintFace(paint.Dc(), time);
     else
         PaintPlainText(paint.Dc(), time);
@@ -35,14 +35,22 @@ void ClockWindow::PaintFace(HDC dc, const std::string& time) {
     face.Draw(dc, 0, 0);
 }
 
-// Stands in while no skin load has been made.
+// Stands in while no skin has a background to show. With no background at all the text is
+// centred on a filled window, so a clock without a skin can still be read and right-clicked.
 void ClockWindow::PaintPlainText(HDC dc, const std::string& time) {
+    Size frame{background.Width(), background.Height()};
+    if (background.IsEmpty()) {
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));  // a system brush, not owned
+        frame = {client.right, client.bottom};
+    }
     background.Draw(dc, 0, 0);
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_CENTER | TA_TOP);
     SIZE extent{};
     GetTextExtentPoint32A(dc, time.c_str(), static_cast<int>(time.size()), &extent);
-    const Point at = PlainTextOrigin({background.Width(), background.Height()}, extent.cy);
+    const Point at = PlainTextOrigin(frame, extent.cy);
     TextOutA(dc, at.x, at.y, time.c_str(), static_cast<int>(time.size()));
 }

@@ -52,11 +52,18 @@ bool ClockWindow::LoadSkin(std::string name) {
     for (int i = 0; i < kGlyphCount; ++i)
         glyphs[i].Load(name + "\\" + std::to_string(i) + ".bmp");
 
+    // No background has ever loaded: rather than shrink to nothing and become unreachable, the
+    // window keeps its size and shape and shows the plain text face.
+    if (windowWidth == 0 || windowHeight == 0) {
+        InvalidateRect(Handle(), nullptr, TRUE);
+        return false;
+    }
+
     SetShape(turned.CreateRegion(KeyColor()));
     ClampToEdge();
     homeX = posX;
     homeY = posY;
     SetWindowPos(Handle(), HWND_TOPMOST, posX, posY, windowWidth, windowHeight, 0);
     InvalidateRect(Handle(), nullptr, TRUE);
-    return windowWidth != 0 && windowHeight != 0;
+    return true;
 }

@@ -4,6 +4,7 @@
 
 #include "app/clock_window.h"
 #include "image/region_runs.h"
+#include "tests/win/message_box_watcher.h"
 #include "tests/win/test_files.h"
 #include "win/application.h"
 
@@ -182,13 +183,21 @@ TEST_F(LoadSkinTest, NamesAndValuesAreTakenLiterally) {
     });
 }
 
-TEST_F(LoadSkinTest, NoBackgroundEverLoadedIsAFailureOfZeroSize) {
-    WritePrivateProfileStringA("skin", "name", "missing",
-                               Application::Current()->ProfileName().c_str());
-    Run([](ClockProbe& clock) {
-        EXPECT_EQ(clock.skinLoaded, 1);
+// A saved skin that is not there opens the chooser; cancelled, it leaves a clock that still
+// has its template size and no shape, so it can be seen and right-clicked.
+TEST_F(LoadSkinTest, NoBackgroundEverLoadedKeepsTheWindowReachable) {
+    WritePrivateProfileStringA("skin", "name", "missing", Application::Current()->ProfileName().c_str());
+    const DialogAnswerer cancel("Select Skin", IDCANCEL);
+    Run([&cancel](ClockProbe& clock) {
+        EXPECT_TRUE(cancel.Answered());
         EXPECT_EQ(clock.windowWidth, 0);
         EXPECT_FALSE(clock.LoadSkin("nowhere"));
+        RECT rect{};
+        GetWindowRect(clock.Handle(), &rect);
+        EXPECT_GT(rect.right - rect.left, 100);
+        EXPECT_GT(rect.bottom - rect.top, 100);
+        const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+        EXPECT_EQ(GetWindowRgn(clock.Handle(), region.get()), ERROR);  // no shape was set
     });
 }
 

@@ -74,3 +74,37 @@ private:
     std::vector<SeenMessageBox> seen;
     std::thread watcher;
 };
+
+// Answers the first dialog of this process with the given caption by sending it a command, as
+// a person pressing one of its buttons would.
+class DialogAnswerer {
+public:
+    DialogAnswerer(std::string caption, int command)
+        : caption(std::move(caption)), command(command), answerer([this] { Answer(); }) {}
+    ~DialogAnswerer() {
+        stop = true;
+        answerer.join();
+    }
+
+    bool Answered() const { return answered; }
+
+private:
+    void Answer() {
+        while (!stop && !answered) {
+            const HWND dialog = FindWindowA("#32770", caption.c_str());
+            DWORD owner = 0;
+            GetWindowThreadProcessId(dialog, &owner);
+            if (dialog && owner == GetCurrentProcessId()) {
+                PostMessageA(dialog, WM_COMMAND, command, 0);
+                answered = true;
+            }
+            Sleep(20);
+        }
+    }
+
+    std::string caption;
+    int command;
+    std::atomic<bool> stop{false};
+    std::atomic<bool> answered{false};
+    std::thread answerer;
+};
