@@ -1,6 +1,9 @@
 // Loading a PixelImage from a file: Targa through the program's own reader, everything else
 // through the platform's bitmap loader.
 
+#include "image/bmp_header.h"
+#include "image/file_bytes.h"
+#include "image/image_limits.h"
 #include "image/pixel_image.h"
 #include "image/targa_decoder.h"
 #include "image/targa_reader.h"
@@ -11,7 +14,23 @@ bool PixelImage::Load(const std::string& path) {
     return LoadBmp(path);
 }
 
+namespace {
+
+// Whether a BMP file declares a size the clock is willing to allocate, read before the
+// platform's loader sees the file. A file too short to tell is left to the loader.
+bool DeclaresAcceptableSize(const std::string& path) {
+    const UniqueFile file = OpenForReading(path);
+    if (!file)
+        return true;
+    const std::optional<BmpDimensions> size = ReadBmpDimensions(ReadUpTo(file.get(), kBmpHeaderBytes));
+    return !size || IsAcceptableImageSize(size->width, size->height);
+}
+
+}  // namespace
+
 bool PixelImage::LoadBmp(const std::string& path) {
+    if (!DeclaresAcceptableSize(path))
+        return false;  // like a file that cannot be read: the previous picture stays
     const UniqueBitmap loaded(static_cast<HBITMAP>(LoadImageA(
         nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
     if (!loaded)
