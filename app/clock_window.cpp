@@ -7,7 +7,7 @@
 namespace {
 
 SettingsFile Settings() {
-    return SettingsFile(Application::Current()->ProfileName());
+    return SettingsFile::ForProgram(Application::Current()->ExeName());
 }
 
 }  // namespace

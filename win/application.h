@@ -25,8 +25,6 @@ public:
     const std::string& ExeName() const { return exeName; }
     // Caption of the application's message boxes.
     const std::string& AppName() const { return exeName; }
-    // The private-profile file name: no directory, so the system keeps it in the Windows folder.
-    std::string ProfileName() const { return exeName + ".INI"; }
 
     Dialog* MainWindow() const { return mainWindow; }
     void SetMainWindow(Dialog* window) { mainWindow = window; }

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "app/clock_window.h"
+#include "app/settings_file.h"
 #include "image/region_runs.h"
 #include "tests/win/message_box_watcher.h"
 #include "tests/win/test_files.h"
@@ -57,6 +58,10 @@ private:
     std::function<void(ClockProbe&)> check;
 };
 
+SettingsFile Settings() {
+    return SettingsFile::ForProgram(Application::Current()->ExeName());
+}
+
 // Skins written into a scratch folder that becomes the working directory.
 class LoadSkinTest : public ::testing::Test {
 protected:
@@ -65,13 +70,12 @@ protected:
         SetCurrentDirectoryA(folder.operator/("").c_str());
         // The start-up load finds a skin, so every probe begins from a loaded clock.
         WriteSkin("start", {4, 2, std::vector<COLORREF>(8, kInk)}, "");
-        WritePrivateProfileStringA("skin", "name", "start",
-                                   Application::Current()->ProfileName().c_str());
+        Settings().WriteString("skin", "name", "start");
     }
     void TearDown() override {
         SetCurrentDirectoryA(previousDirectory);
-        WritePrivateProfileStringA(nullptr, nullptr, nullptr,
-                                   Application::Current()->ProfileName().c_str());
+        for (const char* section : {"skin", "position"})
+            WritePrivateProfileStringA(section, nullptr, nullptr, (Application::Current()->ExeName() + ".INI").c_str());
     }
 
     // A skin folder with a background named "back" and, when given, a config.ini.
@@ -186,7 +190,7 @@ TEST_F(LoadSkinTest, NamesAndValuesAreTakenLiterally) {
 // A saved skin that is not there opens the chooser; cancelled, it leaves a clock that still
 // has its template size and no shape, so it can be seen and right-clicked.
 TEST_F(LoadSkinTest, NoBackgroundEverLoadedKeepsTheWindowReachable) {
-    WritePrivateProfileStringA("skin", "name", "missing", Application::Current()->ProfileName().c_str());
+    Settings().WriteString("skin", "name", "missing");
     const DialogAnswerer cancel("Select Skin", IDCANCEL);
     Run([&cancel](ClockProbe& clock) {
         EXPECT_TRUE(cancel.Answered());
@@ -202,10 +206,8 @@ TEST_F(LoadSkinTest, NoBackgroundEverLoadedKeepsTheWindowReachable) {
 }
 
 TEST_F(LoadSkinTest, StartUpLoadsTheSavedSkinOnTheTopEdge) {
-    WritePrivateProfileStringA("position", "x", "300",
-                               Application::Current()->ProfileName().c_str());
-    WritePrivateProfileStringA("position", "y", "57",
-                               Application::Current()->ProfileName().c_str());
+    Settings().WriteString("position", "x", "300");
+    Settings().WriteString("position", "y", "57");
     Run([](ClockProbe& clock) {
         EXPECT_EQ(clock.windowWidth, 4);
         EXPECT_EQ(clock.posX, 300);

@@ -1,0 +1,65 @@
+#include "app/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "tests/win/test_files.h"
+
+namespace {
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    ScratchFolder folder;
+    const std::string main = folder / "Zentrix.INI";
+    const std::string copy = folder / "Zentrix\\Zentrix.INI";
+    const SettingsFile settings{main, copy};
+
+    std::string ReadDirectly(const std::string& path, const char* key) {
+        char value[64] = {};
+        GetPrivateProfileStringA("position", key, "none", value, sizeof value, path.c_str());
+        return value;
+    }
+};
+
+TEST_F(SettingsFileTest, WritesTheMainFileAndMakesNoCopyWhileItCan) {
+    EXPECT_TRUE(settings.WriteInt("position", "x", -12));
+    EXPECT_EQ(settings.ReadInt("position", "x", 0), -12);
+    EXPECT_EQ(GetFileAttributesA(copy.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(settings.ReadString("skin", "name", "back2"), "back2");
+}
+
+// Stands in for a Windows folder the program may not write to: the read-only attribute alone
+// does not stop an administrator (or root under Wine), but a folder in the file's place stops
+// everybody.
+void MakeUnwritable(const std::string& file) {
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());  // flush the cache
+    DeleteFileA(file.c_str());
+    CreateDirectoryA(file.c_str(), nullptr);
+}
+
+void MakeWritable(const std::string& file) { RemoveDirectoryA(file.c_str()); }
+
+TEST_F(SettingsFileTest, AnUnwritableMainFileSendsTheSettingsToTheCopy) {
+    ASSERT_TRUE(settings.WriteInt("position", "x", 1));
+    MakeUnwritable(main);
+
+    EXPECT_TRUE(settings.WriteInt("position", "x", 2));
+    EXPECT_EQ(ReadDirectly(copy, "x"), "2");
+    EXPECT_EQ(settings.ReadInt("position", "x", 0), 2);  // the copy is read first
+
+    // Once the copy exists it stays current, even when the main file can be written again.
+    MakeWritable(main);
+    EXPECT_TRUE(settings.WriteInt("position", "x", 3));
+    EXPECT_EQ(settings.ReadInt("position", "x", 0), 3);
+    EXPECT_EQ(ReadDirectly(copy, "x"), "3");
+}
+
+TEST_F(SettingsFileTest, ValuesThatAreNotNumbersReadAsThePlatformConvertsThem) {
+    folder.Write("Zentrix.INI", std::string("[position]\r\nx=12junk\r\ny=abc\r\n[skin]\r\nname=a%sb\r\n"));
+    EXPECT_EQ(settings.ReadInt("position", "x", 0), 12);
+    EXPECT_EQ(settings.ReadInt("position", "y", 400), 0);
+    EXPECT_EQ(settings.ReadString("skin", "name", "back2"), "a%sb");
+}
+
+}  // namespace
