@@ -1,5 +1,6 @@
 #include "app/clock_window.h"
 
+#include "about/about_dialog.h"
 #include "app/settings_file.h"
 #include "res/resource.h"
 #include "win/application.h"
@@ -34,6 +35,8 @@ bool ClockWindow::OnInitDialog() {
 
 bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
+        case WM_SYSCOMMAND:
+            return OnSysCommand(wParam);
         case WM_PAINT:
             OnPaint();
             return true;
@@ -90,9 +93,20 @@ bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
         case IDM_EXIT:
             PostMessageA(Handle(), WM_CLOSE, 0, 0);
             return true;
+        case IDM_ABOUT:
+            AboutDialog().DoModal();
+            return true;
         default:
             return Dialog::OnCommand(id, notifyCode, control);
     }
+}
+
+// The window has no system menu; commands 16 to 31 reach it only when sent from outside.
+bool ClockWindow::OnSysCommand(WPARAM command) {
+    if ((command & 0xFFF0) != 16)
+        return false;
+    AboutDialog().DoModal();
+    return true;
 }
 
 void ClockWindow::OnTimer() {

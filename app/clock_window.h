@@ -53,5 +53,6 @@ private:
     // The skin's transparency colour as a ColorValue.
     ColorValue KeyColor() const;
 
+    bool OnSysCommand(WPARAM command);
     void OnClose();
 };

@@ -3,20 +3,26 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <utility>
 
 // Owns one handle of type H and releases it with Close. Move-only.
+//
+// Each kind keeps a count of the handles its owners hold, so that long runs can show that
+// nothing accumulates (Wine has no GetGuiResources to ask).
 template <class H, auto Close>
 class Unique {
 public:
     Unique() = default;
-    explicit Unique(H handle) : handle(handle) {}
+    explicit Unique(H handle) { reset(handle); }
     ~Unique() { reset(); }
 
-    Unique(Unique&& other) noexcept : handle(other.release()) {}
+    Unique(Unique&& other) noexcept : handle(std::exchange(other.handle, nullptr)) {}
     Unique& operator=(Unique&& other) noexcept {
-        if (this != &other)
-            reset(other.release());
+        if (this != &other) {
+            reset();
+            handle = std::exchange(other.handle, nullptr);
+        }
         return *this;
     }
     Unique(const Unique&) = delete;
@@ -26,15 +32,27 @@ public:
     explicit operator bool() const { return handle != nullptr; }
 
     // Gives the handle up, to a caller or to the system (SetWindowRgn owns what it is handed).
-    [[nodiscard]] H release() { return std::exchange(handle, nullptr); }
-
-    void reset(H replacement = nullptr) {
+    [[nodiscard]] H release() {
         if (handle)
-            Close(handle);
-        handle = replacement;
+            --live;
+        return std::exchange(handle, nullptr);
     }
 
+    void reset(H replacement = nullptr) {
+        if (handle) {
+            Close(handle);
+            --live;
+        }
+        handle = replacement;
+        if (handle)
+            ++live;
+    }
+
+    // Handles of this kind that owners hold right now.
+    static long Live() { return live; }
+
 private:
+    static inline std::atomic<long> live{0};
     H handle = nullptr;
 };
 
@@ -54,6 +72,7 @@ using UniqueFont = Unique<HFONT, DeleteGdiObject>;
 using UniqueBrush = Unique<HBRUSH, DeleteGdiObject>;
 using UniqueDc = Unique<HDC, DeleteDC>;
 using UniqueMenu = Unique<HMENU, DestroyMenu>;
+using UniqueCursor = Unique<HCURSOR, DestroyCursor>;
 using UniqueWindow = Unique<HWND, DestroyWindow>;
 
 // File and find handles report failure as INVALID_HANDLE_VALUE; the owner stores it as null.

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "app/clock_window.h"
 #include "app/settings_file.h"
 #include "image/region_runs.h"
+#include "tests/win/clock_probe.h"
 #include "tests/win/message_box_watcher.h"
 #include "tests/win/test_files.h"
 #include "win/application.h"
@@ -14,49 +12,6 @@ namespace {
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kInk = RGB(20, 40, 60);
-
-// A clock window that runs `check` once its initialisation is done, then closes unseen.
-class ClockProbe : public ClockWindow {
-public:
-    explicit ClockProbe(std::function<void(ClockProbe&)> check) : check(std::move(check)) {}
-
-    using ClockWindow::LoadSkin;
-    using ClockWindowState::background;
-    using ClockWindowState::dockMode;
-    using ClockWindowState::glyphs;
-    using ClockWindowState::homeX;
-    using ClockWindowState::posX;
-    using ClockWindowState::posY;
-    using ClockWindowState::shapeFollowsFace;
-    using ClockWindowState::skinLoaded;
-    using ClockWindowState::transparencyColor;
-    using ClockWindowState::windowHeight;
-    using ClockWindowState::windowWidth;
-
-    // The window's current shape as text rows, '#' inside and '.' outside.
-    std::vector<std::string> Shape() {
-        std::vector<std::string> rows(windowHeight, std::string(windowWidth, '.'));
-        const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
-        if (GetWindowRgn(Handle(), region.get()) == ERROR)
-            return {};
-        for (int y = 0; y < windowHeight; ++y)
-            for (int x = 0; x < windowWidth; ++x)
-                if (PtInRegion(region.get(), x, y))
-                    rows[y][x] = '#';
-        return rows;
-    }
-
-protected:
-    bool OnInitDialog() override {
-        ClockWindow::OnInitDialog();
-        check(*this);
-        EndDialog(IDOK);
-        return true;
-    }
-
-private:
-    std::function<void(ClockProbe&)> check;
-};
 
 SettingsFile Settings() {
     return SettingsFile::ForProgram(Application::Current()->ExeName());

@@ -1,0 +1,21 @@
+#pragma once
+// The About box: the logo, an invitation to the web page and the maker's name, both links.
+
+#include "about/hyperlink_label.h"
+#include "win/dialog.h"
+
+class AboutDialog : public Dialog {
+public:
+    static constexpr char kWebPageUrl[] = "http://zentrix.example.org/";
+    static constexpr char kMailUrl[] = "mailto:zentrix@example.org";
+
+    // Owned by the application's main window, the clock, when it has one.
+    AboutDialog();
+
+protected:
+    bool OnInitDialog() override;
+
+private:
+    HyperlinkLabel mailLink;
+    HyperlinkLabel webLink;
+};

@@ -1,0 +1,471 @@
+"""Runs Zentrix.exe under Wine on a private X display and lets tests look at it and poke it.
+
+Every ClockSession gets its own temporary folder holding a fresh Wine prefix (copied from a
+pristine one that is made once per Wine version and cached), its own Xvfb display, and the
+clock's working folder with the skins the test asks for. The window is inspected and messaged
+through zentrix_driver.exe, which runs in the same prefix; the screen is read with ImageMagick's
+`import`, and mouse and keyboard go through xdotool.
+
+CTest passes the programs in, but one test runs by hand as well, from this folder:
+
+    ZENTRIX_EXE=../../build/windows/Zentrix.exe \\
+    ZENTRIX_DRIVER=../../build/windows/tests/e2e/zentrix_driver.exe \\
+    ZENTRIX_SKINS=../../skins \\
+    python3 -m unittest -v test_startup.EndOfRunTest.test_close_saves_position_and_skin
+
+ZENTRIX_E2E_KEEP=1 keeps each session's folder (prefix, working folder, screenshots, the logs
+of Wine and Xvfb) and prints where it is. ZENTRIX_E2E_CACHE names the folder of the pristine
+prefix (default: zentrix-e2e-<uid> in the temporary folder).
+"""
+
+import atexit
+import ctypes
+import fcntl
+import json
+import os
+import re
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+WM_CLOSE = 0x0010
+
+WS_BORDER = 0x00800000
+WS_DLGFRAME = 0x00400000
+WS_CAPTION = WS_BORDER | WS_DLGFRAME
+WS_THICKFRAME = 0x00040000
+WS_POPUP = 0x80000000
+WS_EX_TOOLWINDOW = 0x00000080
+
+SETTINGS_NAME = "Zentrix.INI"
+DEFAULT_SCREEN = (1024, 768)
+
+_WINE_ENVIRONMENT = {
+    "WINEDEBUG": "-all",
+    "WINEDLLOVERRIDES": "mscoree,mshtml=",
+    "TZ": "UTC",
+    "LANG": "C",
+    "LC_ALL": "C",
+}
+_STARTUP_TIMEOUT = 30.0
+_COMMAND_TIMEOUT = 30.0
+_SERVER_LINGER_SECONDS = 10
+
+
+class HarnessError(RuntimeError):
+    pass
+
+
+def _program(variable):
+    value = os.environ.get(variable)
+    if not value:
+        raise HarnessError(f"{variable} is not set; see the docstring of harness.py")
+    path = Path(value).resolve()
+    if not path.exists():
+        raise HarnessError(f"{variable}={value} does not exist")
+    return path
+
+
+def _die_with_parent():
+    # A test run killed from outside (a CTest timeout) must not leave Xvfb or Wine behind.
+    PR_SET_PDEATHSIG = 1
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
+_open_sessions = set()
+
+
+def _close_open_sessions():
+    for session in list(_open_sessions):
+        session.close()
+
+
+def _interrupt(*_):
+    raise KeyboardInterrupt("SIGTERM")
+
+
+def _clean_up_on_the_way_out():
+    # A terminated or interrupted run ends the test runner at once (unittest lets only
+    # KeyboardInterrupt through); sessions that a test class holds are closed at exit.
+    if signal.getsignal(signal.SIGTERM) is signal.SIG_DFL:
+        signal.signal(signal.SIGTERM, _interrupt)
+        atexit.register(_close_open_sessions)
+
+
+def _run(args, env, timeout=_COMMAND_TIMEOUT, check=True):
+    args = [str(arg) for arg in args]
+    # Output goes through files, not pipes: a Wine command may start the wineserver, which
+    # inherits the pipes and would hold them open long after the command itself has ended.
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        code = subprocess.run(args, env=env, timeout=timeout, stdout=out, stderr=err).returncode
+        out.seek(0)
+        err.seek(0)
+        result = subprocess.CompletedProcess(args, code, out.read(), err.read())
+    if check and result.returncode != 0:
+        raise HarnessError(
+            f"{' '.join(args)} failed ({result.returncode}): "
+            f"{result.stdout.decode(errors='replace')}{result.stderr.decode(errors='replace')}")
+    return result
+
+
+def _wine_version():
+    return subprocess.run(["wine", "--version"], capture_output=True, text=True,
+                          check=True).stdout.strip()
+
+
+def pristine_prefix():
+    """The cached prefix made by `wineboot -i` for this Wine version; made on first use."""
+    cache = Path(os.environ.get("ZENTRIX_E2E_CACHE")
+                 or Path(tempfile.gettempdir()) / f"zentrix-e2e-{os.getuid()}")
+    cache.mkdir(parents=True, exist_ok=True)
+    prefix = cache / ("prefix-" + re.sub(r"[^A-Za-z0-9.]+", "_", _wine_version()))
+    done = prefix.with_name(prefix.name + ".complete")
+    with open(cache / "lock", "w") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        if done.exists():
+            return prefix
+        shutil.rmtree(prefix, ignore_errors=True)
+        work = Path(tempfile.mkdtemp(dir=cache))
+        try:
+            env = dict(os.environ, **_WINE_ENVIRONMENT, WINEPREFIX=str(prefix), TMPDIR=str(work))
+            env.pop("DISPLAY", None)
+            _run(["wineboot", "-i"], env, timeout=300)
+            # A crash ends the process with a backtrace on stderr instead of waiting in a dialog.
+            _run(["wine", "reg", "add", r"HKCU\Software\Wine\WineDbg", "/v", "ShowCrashDialog",
+                  "/t", "REG_DWORD", "/d", "0", "/f"], env, timeout=120)
+            _run(["wineserver", "-w"], env, timeout=120)
+            # Debian's Wine keeps the server socket in a mkdtemp folder (here inside `work`)
+            # that the prefix names in a file "wineserver"; each copy must make its own.
+            (prefix / "wineserver").unlink(missing_ok=True)
+            done.touch()
+        finally:
+            shutil.rmtree(work, ignore_errors=True)
+        return prefix
+
+
+class Screenshot:
+    """A capture of the whole screen; pixel(x, y) gives (r, g, b)."""
+
+    def __init__(self, ppm, path):
+        match = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", ppm)
+        if not match or match.group(3) != b"255":
+            raise HarnessError("unexpected screenshot format")
+        self.width, self.height = int(match.group(1)), int(match.group(2))
+        self.path = path
+        self._rgb = ppm[match.end():]
+
+    def pixel(self, x, y):
+        if not (0 <= x < self.width and 0 <= y < self.height):
+            raise IndexError(f"({x}, {y}) is off the {self.width}x{self.height} screen")
+        at = (y * self.width + x) * 3
+        return tuple(self._rgb[at:at + 3])
+
+
+class Bitmap:
+    """An uncompressed 24- or 32-bit BMP file, such as a skin's images; pixel(x, y) gives
+    (r, g, b) with y counted from the top."""
+
+    def __init__(self, path):
+        data = Path(path).read_bytes()
+        offset, = struct.unpack_from("<I", data, 10)
+        width, height, _, bits, compression = struct.unpack_from("<iiHHI", data, 18)
+        if data[:2] != b"BM" or bits not in (24, 32) or compression not in (0, 3):
+            raise HarnessError(f"{path}: not an uncompressed 24- or 32-bit BMP")
+        self.width, self.height = width, abs(height)
+        self._bottom_up = height > 0
+        self._bytes = bits // 8
+        self._stride = (width * self._bytes + 3) // 4 * 4
+        self._data = data[offset:]
+
+    def pixel(self, x, y):
+        row = self.height - 1 - y if self._bottom_up else y
+        at = row * self._stride + x * self._bytes
+        blue, green, red = self._data[at:at + 3]
+        return red, green, blue
+
+
+def parse_settings(data):
+    """Reads INI bytes the way the private-profile functions do: names without regard to case,
+    the first of repeated sections and keys wins, lines outside sections and without "=" are
+    ignored. Returns {section: {key: value}} with lower-case names."""
+    sections = {}
+    current = None
+    for line in data.decode("latin-1").splitlines():
+        line = line.strip()
+        if line.startswith("[") and "]" in line:
+            current = sections.setdefault(line[1:line.index("]")].strip().lower(), {})
+        elif current is not None and "=" in line:
+            key, value = line.split("=", 1)
+            current.setdefault(key.strip().lower(), value.strip())
+    return sections
+
+
+class ClockSession:
+    """One clock run on its own display and Wine prefix. Use as a context manager.
+
+    skins: names of folders in the repository's skins, or paths of folders that a test made;
+        each is copied into the working folder under its own name.
+    settings: bytes or text written to the settings file before the start; None leaves no file.
+    screen: (width, height) of the display.
+    start: False prepares everything but leaves the starting of the clock to the test.
+    """
+
+    def __init__(self, skins=(), settings=None, screen=DEFAULT_SCREEN, start=True):
+        self.skins = list(skins)
+        self.initial_settings = settings
+        self.screen = screen
+        self.autostart = start
+        self.hwnd = None
+        self.env = None
+        self._clock = None
+        self._xvfb = None
+        self._root = None
+        self._captures = 0
+
+    # -- life cycle --------------------------------------------------------------------------
+
+    def __enter__(self):
+        _clean_up_on_the_way_out()
+        _open_sessions.add(self)
+        try:
+            self._prepare()
+            if self.autostart:
+                self.start()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+        return False
+
+    def _prepare(self):
+        self.exe = _program("ZENTRIX_EXE")
+        self.driver_exe = _program("ZENTRIX_DRIVER")
+        template = pristine_prefix()
+        self._root = Path(tempfile.mkdtemp(prefix="zentrix-e2e-session-"))
+        self.prefix = self._root / "prefix"
+        self.workdir = self._root / "work"
+        self.logs = self._root / "logs"
+        tmpdir = self._root / "tmp"
+        for folder in (self.workdir, self.logs, tmpdir):
+            folder.mkdir()
+        self._start_display()
+        subprocess.run(["cp", "-a", str(template), str(self.prefix)], check=True)
+        self.env = dict(os.environ, **_WINE_ENVIRONMENT, WINEPREFIX=str(self.prefix),
+                        TMPDIR=str(tmpdir), DISPLAY=self.display)
+        # The server is started alone before the clock and the driver start together: the
+        # first start of a prefix makes the server folder, and two at once make two of them.
+        # It stays for a while after its last client, so a clock may end and start again.
+        _run(["wineserver", f"-p{_SERVER_LINGER_SECONDS}"], self.env)
+        for skin in self.skins:
+            self.add_skin(skin)
+        if self.initial_settings is not None:
+            self.write_settings(self.initial_settings)
+
+    def _start_display(self):
+        read_end, write_end = os.pipe()
+        width, height = self.screen
+        with open(self.logs / "xvfb.log", "wb") as log:
+            # -displayfd lets the server pick a free display and say which once it listens;
+            # -wr gives a white root, so the holes in the clock's shape are easy to see;
+            # -noreset keeps the server (and the pointer where a test put it) when its last
+            # client leaves between two runs of the clock.
+            self._xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
+                 "-nolisten", "tcp", "-wr", "-noreset"],
+                pass_fds=(write_end,), stdout=log, stderr=subprocess.STDOUT,
+                preexec_fn=_die_with_parent)
+        os.close(write_end)
+        with os.fdopen(read_end) as answer:
+            number = answer.readline().strip()
+        if not number.isdigit():
+            raise HarnessError(f"Xvfb did not start, see {self.logs / 'xvfb.log'}")
+        self.display = f":{number}"
+        # The pointer starts in the middle of the screen, where a centred clock would take it
+        # for a visit and dodge; the bottom-right corner is out of its way.
+        _run(["xdotool", "mousemove", width - 1, height - 1],
+             dict(os.environ, DISPLAY=self.display))
+
+    def start(self):
+        """Starts the clock in the working folder and waits for its window."""
+        with open(self.logs / "clock.log", "ab") as log:
+            self._clock = subprocess.Popen(["wine", str(self.exe)], cwd=self.workdir, env=self.env,
+                                           stdout=log, stderr=subprocess.STDOUT,
+                                           preexec_fn=_die_with_parent)
+        deadline = time.monotonic() + _STARTUP_TIMEOUT
+        while True:
+            found = self.driver("find", "--timeout-ms", "500", check=False)
+            if "hwnd" in found:
+                self.hwnd = found["hwnd"]
+                return found
+            if self._clock.poll() is not None:
+                output = (self.logs / "clock.log").read_bytes()[-2000:].decode(errors="replace")
+                raise HarnessError(f"the clock ended with {self._clock.returncode} before showing "
+                                   f"its window; its output:\n{output}")
+            if time.monotonic() > deadline:
+                shown = [(w["class"], w["title"], w["rect"])
+                         for w in self.driver("windows")["windows"] if w["visible"]]
+                raise HarnessError(f"the clock window did not appear; visible windows: {shown}")
+
+    def close(self):
+        """Ends the clock, the Wine server and the display, and removes the session folder."""
+        _open_sessions.discard(self)
+        steps = [self._kill_clock, self._stop_wineserver, self._stop_display, self._remove_folder]
+        for step in steps:
+            try:
+                step()
+            except Exception as error:  # every step runs, whatever the one before it did
+                print(f"zentrix e2e clean-up: {error}", file=sys.stderr)
+
+    def _kill_clock(self):
+        if self._clock and self._clock.poll() is None:
+            self._clock.kill()
+            self._clock.wait(10)
+
+    def _stop_wineserver(self):
+        if self.env:
+            _run(["wineserver", "-k"], self.env, check=False)
+            _run(["wineserver", "-w"], self.env, check=False)
+
+    def _stop_display(self):
+        if self._xvfb and self._xvfb.poll() is None:
+            self._xvfb.terminate()
+            try:
+                self._xvfb.wait(5)
+            except subprocess.TimeoutExpired:
+                self._xvfb.kill()
+                self._xvfb.wait(5)
+
+    def _remove_folder(self):
+        if not self._root:
+            return
+        if os.environ.get("ZENTRIX_E2E_KEEP") == "1":
+            print(f"zentrix e2e: kept {self._root}", file=sys.stderr)
+        else:
+            shutil.rmtree(self._root, ignore_errors=True)
+        self._root = None
+
+    # -- working folder and settings ---------------------------------------------------------
+
+    def add_skin(self, skin):
+        """Copies a skin folder into the working folder: a name from the repository's skins or
+        the path of a folder that the test made."""
+        source = Path(skin) if isinstance(skin, os.PathLike) else _program("ZENTRIX_SKINS") / skin
+        shutil.copytree(source, self.workdir / source.name)
+
+    @property
+    def settings_path(self):
+        return self.prefix / "drive_c" / "windows" / SETTINGS_NAME
+
+    def write_settings(self, content):
+        data = content if isinstance(content, bytes) else content.encode("latin-1")
+        self.settings_path.write_bytes(data)
+
+    def settings_bytes(self):
+        return self.settings_path.read_bytes() if self.settings_path.exists() else None
+
+    def settings(self):
+        """The settings file as {section: {key: value}}, or None when there is none."""
+        data = self.settings_bytes()
+        return None if data is None else parse_settings(data)
+
+    # -- the clock window --------------------------------------------------------------------
+
+    def driver(self, *args, check=True, timeout=_COMMAND_TIMEOUT):
+        """Runs zentrix_driver.exe in the session's prefix and returns its JSON answer."""
+        # Once in many runs, on a loaded machine, a driver start ended with status 1 and no
+        # output at all, which the driver itself never does; such a start is logged and tried
+        # once more.
+        for _ in range(2):
+            result = _run(["wine", self.driver_exe, *args], self.env, timeout=timeout,
+                          check=False)
+            lines = result.stdout.decode("latin-1").strip().splitlines()
+            if lines:
+                break
+            with open(self.logs / "driver.log", "ab") as log:
+                log.write(f"{args}: status {result.returncode}, no answer\n".encode())
+                log.write(result.stderr)
+        try:
+            answer = json.loads(lines[-1])
+        except (IndexError, ValueError):
+            raise HarnessError(f"driver {args}: no answer ({result.returncode}) "
+                               f"{result.stderr.decode(errors='replace')}") from None
+        if check and result.returncode != 0:
+            raise HarnessError(f"driver {args}: {answer.get('error')}")
+        return answer
+
+    def window(self):
+        """The clock window as the driver sees it: hwnd, rect, size, styles, focus."""
+        return self.driver("rect", self.hwnd)
+
+    def send(self, message, wparam=0, lparam=0):
+        return self.driver("send", self.hwnd, message, wparam, lparam)["result"]
+
+    def post(self, message, wparam=0, lparam=0):
+        self.driver("post", self.hwnd, message, wparam, lparam)
+
+    def region_rects(self):
+        """The window's shape as a list of (left, top, right, bottom), or None without one."""
+        region = self.driver("region", self.hwnd)
+        return None if region["type"] == "none" else [tuple(r) for r in region["rects"]]
+
+    def workarea(self):
+        return self.driver("workarea")
+
+    def wait_exit(self, timeout=10.0):
+        """Whether the clock process ended within the timeout."""
+        try:
+            self._clock.wait(timeout)
+            return True
+        except subprocess.TimeoutExpired:
+            return False
+
+    # -- screen, mouse and keyboard ----------------------------------------------------------
+
+    def capture(self):
+        """A screenshot of the whole display, saved as PNG in the session's folder."""
+        self._captures += 1
+        png = self.logs / f"screen-{self._captures:03}.png"
+        _run(["import", "-display", self.display, "-window", "root", "-depth", "8", str(png)],
+             self.env)
+        ppm = _run(["convert", str(png), "-depth", "8", "ppm:-"], self.env).stdout
+        return Screenshot(ppm, png)
+
+    def xdotool(self, *args):
+        return _run(["xdotool", *args], self.env).stdout.decode().strip()
+
+    def x_window(self):
+        """The X window id of the clock (Wine sets _NET_WM_PID to the process id)."""
+        found = self.xdotool("search", "--onlyvisible", "--pid", self._clock.pid).split()
+        if not found:
+            raise HarnessError("no X window for the clock process")
+        return found[0]
+
+    def focus(self):
+        """Gives the clock the X input focus once Wine has made it the foreground window, so
+        keys reach the dialog without the pointer going near it."""
+        if not self.wait_for(lambda: self.window()["foreground"] == self.hwnd, 10):
+            raise HarnessError("the clock never became the foreground window")
+        self.xdotool("windowfocus", "--sync", self.x_window())
+
+    def key(self, *keys):
+        self.focus()
+        self.xdotool("key", *keys)
+
+    @staticmethod
+    def wait_for(predicate, timeout=10.0, interval=0.1):
+        """Polls predicate until it gives a true value, which it returns; the last false value
+        when the timeout passes."""
+        deadline = time.monotonic() + timeout
+        while True:
+            value = predicate()
+            if value or time.monotonic() > deadline:
+                return value
+            time.sleep(interval)

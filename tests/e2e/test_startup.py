@@ -1,0 +1,203 @@
+"""Start-up: the clock window's look and place, and how a run ends and saves its settings."""
+
+import configparser
+import os
+import time
+import unittest
+from pathlib import Path
+
+from harness import (WM_CLOSE, WS_BORDER, WS_CAPTION, WS_EX_TOOLWINDOW, WS_POPUP, WS_THICKFRAME,
+                     Bitmap, ClockSession)
+
+DEFAULT_SKIN = "back2"
+# The display's root window, seen through the holes of the clock's shape.
+ROOT_COLOUR = (255, 255, 255)
+
+
+def skin_config(name):
+    config = configparser.ConfigParser()
+    config.read(Path(os.environ["ZENTRIX_SKINS"]) / name / "config.ini")
+    return config
+
+
+def skin_image(name, base):
+    return Bitmap(Path(os.environ["ZENTRIX_SKINS"]) / name / f"{base}.bmp")
+
+
+def skin_background(name):
+    return skin_image(name, skin_config(name).get("Bitmaps", "Background", fallback="back"))
+
+
+class PlacementAssertions:
+    def assertCentred(self, clock, window):
+        left, top, right, bottom = clock.workarea()["workarea"]
+        x, y = window["rect"][:2]
+        # Centring halves both sizes with integer division, so allow the odd pixel either way.
+        self.assertAlmostEqual(x + window["width"] / 2, (left + right) / 2, delta=1, msg=window)
+        self.assertAlmostEqual(y + window["height"] / 2, (top + bottom) / 2, delta=1, msg=window)
+
+    def assertSavedWhereItStood(self, clock, window, skin):
+        left, top = window["rect"][:2]
+        self.assertEqual(clock.settings(), {
+            "position": {"x": str(left), "y": str(top)},
+            "skin": {"name": skin},
+        })
+
+
+class FirstRunTest(unittest.TestCase, PlacementAssertions):
+    """A first run, with no settings file and the default skin: one clock for every test."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.clock = ClockSession(skins=[DEFAULT_SKIN])
+        cls.clock.__enter__()
+        cls.addClassCleanup(cls.clock.close)
+        cls.shown = cls.clock.window()
+
+    def test_window_is_a_borderless_topmost_tool_popup(self):
+        window = self.shown
+        self.assertEqual(window["class"], "#32770")
+        self.assertEqual(self.clock.driver("text", window["hwnd"]), {"text": "", "children": []})
+        self.assertTrue(window["visible"])
+        self.assertEqual(window["owner"], 0)
+        self.assertTrue(window["style"] & WS_POPUP)
+        for frame in (WS_CAPTION, WS_BORDER, WS_THICKFRAME):
+            with self.subTest(frame=hex(frame)):
+                self.assertFalse(window["style"] & frame)
+        self.assertTrue(window["exstyle"] & WS_EX_TOOLWINDOW)
+        self.assertTrue(window["topmost"])
+
+    def test_window_takes_the_skin_size_centred_in_the_work_area(self):
+        # The saved-position default (0, 400) lands on the top edge at (0, 0), the template's
+        # own place, so the window is centred instead.
+        background = skin_background(DEFAULT_SKIN)
+        window = self.shown
+        self.assertEqual((window["width"], window["height"]), (background.width, background.height))
+        self.assertEqual((window["client_width"], window["client_height"]),
+                         (background.width, background.height))
+        self.assertCentred(self.clock, window)
+
+    def test_screen_shows_the_background_through_the_shape(self):
+        time.sleep(1.2)  # past the first tick's repaint
+        shot = self.clock.capture()
+        background = skin_background(DEFAULT_SKIN)
+        transparency = skin_config(DEFAULT_SKIN)["Transparency"]
+        key = tuple(int(transparency[c]) & 255 for c in "RGB")
+
+        # The time is stamped in a strip across the middle; leave out the widest it can be.
+        digit = max((skin_image(DEFAULT_SKIN, str(i)) for i in range(10)), key=lambda g: g.width)
+        colon = skin_image(DEFAULT_SKIN, "10")
+        strip_width = 6 * digit.width + 2 * colon.width
+        strip_height = max(digit.height, colon.height)
+        strip_left = background.width // 2 - strip_width // 2
+        strip_top = background.height // 2 - strip_height // 2
+
+        left, top = self.shown["rect"][:2]
+        wrong = []
+        for y in range(background.height):
+            for x in range(background.width):
+                pixel = background.pixel(x, y)
+                in_strip = (strip_left <= x < strip_left + strip_width
+                            and strip_top <= y < strip_top + strip_height)
+                if pixel == key:
+                    expected = ROOT_COLOUR
+                elif not in_strip:
+                    expected = pixel
+                else:
+                    continue
+                if shot.pixel(left + x, top + y) != expected:
+                    wrong.append(((x, y), shot.pixel(left + x, top + y), expected))
+        self.assertEqual(wrong[:5], [], f"{len(wrong)} pixels differ; see {shot.path}")
+        self.assertEqual(shot.pixel(left - 1, top - 1), ROOT_COLOUR)
+        self.assertEqual(shot.pixel(left + background.width, top + background.height),
+                         ROOT_COLOUR)
+
+
+class EndOfRunTest(unittest.TestCase, PlacementAssertions):
+    """How a run ends decides what is saved; each test has a clock of its own."""
+
+    def test_close_saves_position_and_skin(self):
+        with ClockSession(skins=[DEFAULT_SKIN]) as clock:
+            window = clock.window()
+            clock.send(WM_CLOSE)
+            self.assertTrue(clock.wait_exit())
+            self.assertSavedWhereItStood(clock, window, DEFAULT_SKIN)
+
+    def test_dialog_keys_end_the_run_without_saving(self):
+        with ClockSession(skins=[DEFAULT_SKIN], start=False) as clock:
+            for key in ("Escape", "Return"):
+                with self.subTest(key=key):
+                    clock.start()
+                    clock.key(key)
+                    self.assertTrue(clock.wait_exit(), f"{key} did not end the run")
+                    self.assertIsNone(clock.settings_bytes())
+
+    def test_saved_skin_and_position_are_used_and_written_back(self):
+        saved = "[skin]\r\nname=neon\r\n[position]\r\nx=300\r\ny=57\r\n"
+        with ClockSession(skins=[DEFAULT_SKIN, "neon"], settings=saved) as clock:
+            window = clock.window()
+            background = skin_background("neon")
+            self.assertEqual((window["width"], window["height"]),
+                             (background.width, background.height))
+            # Every run starts docked on top: y goes to the edge, x stays.
+            self.assertEqual(window["rect"][:2], [300, 0])
+            clock.send(WM_CLOSE)
+            self.assertTrue(clock.wait_exit())
+            self.assertSavedWhereItStood(clock, window, "neon")
+
+
+class DamagedSettingsTest(unittest.TestCase, PlacementAssertions):
+    """Whatever the settings file holds, the clock starts on the screen and saves cleanly.
+
+    One session runs the clock once per file."""
+
+    CENTRED = "centred"
+    ON_SCREEN = "on the top edge or centred"
+    FILES = {
+        # "abc" reads as 0 and "12junk" as 12, which the top edge turns into 0: (0, 0) is the
+        # template's place, so the window is centred.
+        "words for numbers": (b"[position]\nx=abc\ny=12junk\n", CENTRED),
+        "digits then junk": (b"[position]\nx=12junk\ny=abc\n", [12, 0]),
+        "no position section": (b"[skin]\nname=back2\n", CENTRED),
+        "keys outside any section": (b"x=5\ny=6\n", CENTRED),
+        # How these convert is the platform's business; the clock must still stand on screen.
+        "out of range numbers": (b"[position]\nx=-99999999999\ny=99999999999\n", ON_SCREEN),
+        "binary bytes": (bytes(range(256)) * 4 + b"\n[position]\nx=\x01\xff9\ny=\x00\n",
+                         ON_SCREEN),
+    }
+
+    @classmethod
+    def setUpClass(cls):
+        cls.clock = ClockSession(skins=[DEFAULT_SKIN], start=False)
+        cls.clock.__enter__()
+        cls.addClassCleanup(cls.clock.close)
+
+    def assertOnTopEdgeOrCentred(self, window):
+        screen = self.clock.workarea()["screen_width"]
+        left, top = window["rect"][:2]
+        if (left, top) != (0, 0) and top == 0:
+            self.assertTrue(0 <= left <= screen - window["width"], window)
+        else:
+            self.assertCentred(self.clock, window)
+
+    def test_every_file_gives_a_clock_on_screen_that_saves(self):
+        for label, (content, place) in self.FILES.items():
+            with self.subTest(label):
+                self.clock.write_settings(content)
+                window = self.clock.start()
+                if place == self.CENTRED:
+                    self.assertCentred(self.clock, window)
+                elif place == self.ON_SCREEN:
+                    self.assertOnTopEdgeOrCentred(window)
+                else:
+                    self.assertEqual(window["rect"][:2], place)
+                self.clock.send(WM_CLOSE)
+                self.assertTrue(self.clock.wait_exit())
+                saved = self.clock.settings()
+                self.assertEqual(saved["position"],
+                                 {"x": str(window["rect"][0]), "y": str(window["rect"][1])})
+                self.assertEqual(saved["skin"]["name"], DEFAULT_SKIN)
+
+
+if __name__ == "__main__":
+    unittest.main()
