@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -15,20 +17,23 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-// Gives a binary stream's bytes as the Windows C runtime's text mode gives them, so a skin reads
-// the same whichever runtime the program is built against.
+// The next raw byte as an unsigned char, or EOF once there are no more (or on a read error).
+using NextByte = std::function<int()>;
+
+// Gives raw bytes as the Windows C runtime's text mode gives them, so a skin reads the same
+// whichever runtime the program is built against.
 class TextModeReader {
 public:
-    explicit TextModeReader(std::FILE* source) : file(source) {}
+    explicit TextModeReader(NextByte source) : nextByte(std::move(source)) {}
 
-    // The next character, or EOF at the end of the file, at a 0x1A byte or on a read error.
+    // The next character, or EOF at the end of the bytes, at a 0x1A byte or on a read error.
     int Next() {
         if (ended)
             return EOF;
-        int c = pending != kNothing ? pending : std::getc(file);
+        int c = pending != kNothing ? pending : nextByte();
         pending = kNothing;
         if (c == '\r') {
-            int following = std::getc(file);
+            int following = nextByte();
             if (following == '\n')
                 return '\n';
             pending = following;
@@ -46,7 +51,7 @@ public:
 private:
     static constexpr int kNothing = -2;  // distinct from every byte and from EOF
 
-    std::FILE* file;
+    NextByte nextByte;
     int pending = kNothing;
     bool ended = false;
 };
@@ -66,6 +71,16 @@ std::string ReadLine(TextModeReader& reader) {
             text.push_back(static_cast<char>(c));
     }
     return text;
+}
+
+// Every line the reads give, up to the line cap.
+std::vector<std::string> ReadLines(NextByte source) {
+    TextModeReader reader(std::move(source));
+    std::vector<std::string> lines;
+    while (!reader.AtEnd() && lines.size() < static_cast<size_t>(SkinConfig::kMaxLines)) {
+        lines.push_back(ReadLine(reader));
+    }
+    return lines;
 }
 
 bool IsAtoiSpace(char c) {
@@ -101,11 +116,15 @@ bool SkinConfig::LoadFile(const std::string& path) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file)
         return true;
-    TextModeReader reader(file.get());
-    while (!reader.AtEnd() && lines.size() < static_cast<size_t>(kMaxLines)) {
-        lines.push_back(ReadLine(reader));
-    }
+    lines = ReadLines([source = file.get()] { return std::getc(source); });
     return true;
+}
+
+void SkinConfig::LoadBytes(std::string_view bytes) {
+    size_t position = 0;
+    lines = ReadLines([bytes, &position] {
+        return position < bytes.size() ? static_cast<unsigned char>(bytes[position++]) : EOF;
+    });
 }
 
 void SkinConfig::Clear() {

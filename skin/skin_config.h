@@ -26,6 +26,8 @@ public:
     // cannot be opened leaves no lines, and a missing file is not created. Always returns true: the
     // caller's defaults stand in for whatever is not found.
     bool LoadFile(const std::string& path);
+    // Replaces the lines with those LoadFile reads from a file holding exactly `bytes`.
+    void LoadBytes(std::string_view bytes);
     void Clear();
 
     // A copy of the line at `index`; empty when the index lies outside the lines.

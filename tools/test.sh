@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the platform-free core natively (ASan + UBSan), then
-# the Windows build under Wine on a virtual screen, end-to-end tests included.
+# Builds everything and runs every test: the platform-free core natively (ASan + UBSan) and its
+# fuzz targets, then the Windows build under Wine on a virtual screen, end-to-end tests included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +9,9 @@ tools/setup.sh
 cmake --preset host
 cmake --build --preset host
 ctest --preset host
+
+# Every reader of skin file bytes, fuzzed for a while on its committed corpus.
+tools/fuzz.sh 10
 
 cmake --preset windows
 cmake --build --preset windows

@@ -291,4 +291,30 @@ TEST_F(SkinConfigTest, EachLoadReplacesTheLines) {
     EXPECT_EQ(config.FindSection("other"), -1);
 }
 
+TEST_F(SkinConfigTest, BytesInMemoryReadAsTheSameFileWould) {
+    std::string manyLines;
+    for (int i = 0; i < SkinConfig::kMaxLines + 2; ++i)
+        manyLines += "\r\n";
+    const std::vector<std::string> inputs = {
+        "",
+        "\r",
+        "\x1A",
+        "A\r\nB",
+        "A\r\nB\r\n",
+        "A\rB\r\r\nC\r",
+        "A\r\x1A\n",
+        "\xFF\xFE=\x80\r\n",
+        "[skin]\r\nBack=bg\0.bmp\r\n\0\r\nTrans=1"s,
+        Pattern(1021) + "\r\n" + Pattern(2100) + "\r",
+        manyLines,
+    };
+    SkinConfig fromMemory;
+    for (const std::string& bytes : inputs) {
+        fromMemory.LoadBytes("[stale]\r\nBack=old\r\n");
+        fromMemory.LoadBytes(bytes);
+        Load(bytes);
+        EXPECT_EQ(fromMemory.lines, config.lines) << testing::PrintToString(bytes);
+    }
+}
+
 }  // namespace
