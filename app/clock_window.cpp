@@ -26,7 +26,8 @@ bool ClockWindow::OnInitDialog() {
     skinName = settings.ReadString("skin", "name", "back2");
     posX = settings.ReadInt("position", "x", 0);
     posY = settings.ReadInt("position", "y", 400);
-    if (!LoadSkin(skinName)) OnSelectSkin();
+    if (!LoadSkin(skinName))
+        OnSelectSkin();
 
     timerId = SetTimer(Handle(), kClockTimerId, kTickMilliseconds, nullptr);
     popupMenu.reset(LoadMenuA(Application::Current()->Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
@@ -127,10 +128,16 @@ void ClockWindow::OnClose() {
 }
 
 void ClockWindow::SetShape(UniqueRegion region) {
-    windowRegion = region.get();
+    // Most paints of a shape-following face give the shape it already has. Handing it over again
+    // would cost a round trip to the display, and under Wine memory that is never given back.
+    // The handle last handed over is the window's now, so its copy is what is compared.
+    const UniqueRegion current(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(Handle(), current.get()) != ERROR && EqualRgn(current.get(), region.get()))
+        return;
     // The window owns a region it accepted; one it refused is still ours to free.
-    if (SetWindowRgn(Handle(), windowRegion, TRUE))
-        (void)region.release();
+    if (!SetWindowRgn(Handle(), region.get(), TRUE))
+        return;
+    windowRegion = region.release();
 }
 
 ColorValue ClockWindow::KeyColor() const {

@@ -53,13 +53,14 @@ void CopyKeyed(PixelSpan destination, ConstPixelSpan source, int x, int y, std::
 void TurnQuarter(ConstPixelSpan source, PixelSpan destination, int angle) {
     const int w = source.width;
     const int h = source.height;
-    // Destination is h wide: source (x, y) lands at (h - 1 - y, x) for 90, (y, w - 1 - x) for 270.
+    // Destination is h wide: source (x, y) lands at (h - 1 - y, x) for 90, (y, w - 1 - x) for 270,
+    // so each source row becomes a destination column, written downwards for 90 and upwards for
+    // 270.
+    const std::ptrdiff_t step = angle == 90 ? h : -static_cast<std::ptrdiff_t>(h);
     for (int y = 0; y < h; ++y) {
         const std::uint32_t* row = source.pixels + static_cast<std::ptrdiff_t>(y) * w;
-        for (int x = 0; x < w; ++x) {
-            const std::ptrdiff_t at = angle == 90 ? static_cast<std::ptrdiff_t>(x) * h + (h - 1 - y)
-                                                  : static_cast<std::ptrdiff_t>(w - 1 - x) * h + y;
+        std::ptrdiff_t at = angle == 90 ? h - 1 - y : static_cast<std::ptrdiff_t>(w - 1) * h + y;
+        for (int x = 0; x < w; ++x, at += step)
             destination.pixels[at] = row[x] & 0x00FFFFFFu;
-        }
     }
 }

@@ -5,37 +5,14 @@
 
 #include "app/clock_face.h"
 #include "app/clock_window.h"
-#include "skin/skin_config.h"
-
-namespace {
-
-// What a skin's config.ini says, with the defaults of a skin that says nothing.
-struct SkinSettings {
-    int red = 255;
-    int green = 0;
-    int blue = 255;
-    std::string background = "back";
-    int trans = 0;
-};
-
-SkinSettings ReadSkinSettings(const std::string& configPath) {
-    SkinConfig config;
-    config.LoadFile(configPath);
-    SkinSettings settings;
-    config.GetInt("Transparency", "R", settings.red);
-    config.GetInt("Transparency", "G", settings.green);
-    config.GetInt("Transparency", "B", settings.blue);
-    config.GetString("Bitmaps", "Background", settings.background);
-    config.GetInt("Bitmaps", "Trans", settings.trans);
-    return settings;
-}
-
-}  // namespace
+#include "skin/skin_files.h"
 
 bool ClockWindow::LoadSkin(std::string name) {
     // Names are used literally: a percent sign in a folder name is just a character.
-    const SkinSettings settings = ReadSkinSettings(name + "\\config.ini");
-    background.Load(name + "\\" + settings.background + ".bmp");
+    SkinConfig config;
+    config.LoadFile(SkinConfigPath(name));
+    const SkinValues settings = ReadSkinValues(config);
+    background.Load(SkinImagePath(name, settings.background));
     shapeFollowsFace = settings.trans == 1;
 
     // The background stays unturned for painting; the window takes the turned size and shape.
@@ -50,7 +27,7 @@ bool ClockWindow::LoadSkin(std::string name) {
     skinLoaded = 1;
 
     for (int i = 0; i < kGlyphCount; ++i)
-        glyphs[i].Load(name + "\\" + std::to_string(i) + ".bmp");
+        glyphs[i].Load(GlyphPath(name, i));
 
     // No background has ever loaded: rather than shrink to nothing and become unreachable, the
     // window keeps its size and shape and shows the plain text face.

@@ -2,6 +2,7 @@
 
 #include "app/clock_window.h"
 #include "res/resource.h"
+#include "skin/skin_files.h"
 #include "win/unique_handle.h"
 
 namespace {
@@ -9,7 +10,8 @@ namespace {
 // A skin folder holds config.ini, as a file or (oddly, but it counts) as a folder.
 bool HoldsConfig(const std::string& folder) {
     WIN32_FIND_DATAA found{};
-    return UniqueFind(ValidOrNull(FindFirstFileA((folder + "\\config.ini").c_str(), &found))).get() != nullptr;
+    return UniqueFind(ValidOrNull(FindFirstFileA(SkinConfigPath(folder).c_str(), &found))).get() !=
+           nullptr;
 }
 
 }  // namespace
@@ -33,7 +35,8 @@ void SkinSelectDialog::AddSkinFolders() {
             !HoldsConfig(name))
             continue;
         // The list sorts itself; a selection made now follows its entry as others are added.
-        const LRESULT index = SendMessageA(skinList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        const LRESULT index =
+            SendMessageA(skinList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
         if (index >= 0 && name == selectedSkin)
             SendMessageA(skinList, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     } while (FindNextFileA(search.get(), &entry));
@@ -50,13 +53,15 @@ bool SkinSelectDialog::OnCommand(int id, int notifyCode, HWND control) {
 // With nothing selected there is nothing to choose, so OK means Cancel.
 void SkinSelectDialog::OnOK() {
     const LRESULT index = SendMessageA(skinList, LB_GETCURSEL, 0, 0);
-    const LRESULT length = index == LB_ERR ? LB_ERR : SendMessageA(skinList, LB_GETTEXTLEN, index, 0);
+    const LRESULT length =
+        index == LB_ERR ? LB_ERR : SendMessageA(skinList, LB_GETTEXTLEN, index, 0);
     if (length == LB_ERR) {
         EndDialog(IDCANCEL);
         return;
     }
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(static_cast<size_t>(SendMessageA(skinList, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
+    text.resize(static_cast<size_t>(
+        SendMessageA(skinList, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
     selectedSkin = text;
     EndDialog(IDOK);
 }

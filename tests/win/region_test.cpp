@@ -2,30 +2,12 @@
 
 #include <random>
 
+#include "bench/reference_region.h"
 #include "image/pixel_image.h"
 
 namespace {
 
 constexpr ColorValue kKey = RGB(255, 0, 255);
-
-// The shape built the plain way: every run of non-key pixels united into the result one at a time.
-UniqueRegion RunByRunRegion(const PixelImage& image, ColorValue key) {
-    UniqueRegion result(CreateRectRgn(0, 0, 0, 0));
-    for (int y = 0; y < image.Height(); ++y) {
-        int start = -1;
-        for (int x = 0; x <= image.Width(); ++x) {
-            const bool ink = x < image.Width() && image.ColorAt(x, y) != key;
-            if (ink && start < 0)
-                start = x;
-            if (!ink && start >= 0) {
-                const UniqueRegion run(CreateRectRgn(start, y, x, y + 1));
-                CombineRgn(result.get(), result.get(), run.get(), RGN_OR);
-                start = -1;
-            }
-        }
-    }
-    return result;
-}
 
 std::vector<RECT> Rects(HRGN region) {
     const DWORD size = GetRegionData(region, 0, nullptr);

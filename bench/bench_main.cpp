@@ -1,0 +1,215 @@
+// Times the clock's shape builder and paint work against plain references in the same run and
+// prints, for every case, the reference time, the Zentrix time, their ratio and whether both
+// gave the same result. Usage: zentrix_bench <skins folder>
+//
+// A second table splits each paint into its steps, to show where the time goes; a third times the
+// same paints on images kept from tick to tick, and a fourth shows what new pixel memory costs on
+// the machine, which every paint pays for the images it makes.
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/clock_face.h"
+#include "bench/bench_skin.h"
+#include "bench/kept_tick.h"
+#include "bench/median_timer.h"
+#include "bench/paint_tick.h"
+#include "bench/reference_region.h"
+#include "bench/reference_rotate.h"
+#include "bench/reference_tick.h"
+#include "bench/synthetic_images.h"
+
+namespace {
+
+constexpr std::string_view kTime = "12:34:56";
+constexpr unsigned kNoiseSeed = 20240613;
+
+struct Row {
+    std::string name;
+    double reference;  // seconds a run
+    double zentrix;
+    std::optional<bool> same;  // nothing where the two columns are not meant to agree
+};
+
+void Nothing() {}
+
+Row TimeRegion(const std::string& name, const PixelImage& image, ColorValue key) {
+    UniqueRegion reference, fast;
+    const double referenceTime =
+        MedianSeconds(Nothing, [&] { reference = RunByRunRegion(image, key); });
+    const double fastTime = MedianSeconds(Nothing, [&] { fast = image.CreateRegion(key); });
+    return {name, referenceTime, fastTime, EqualRgn(reference.get(), fast.get()) != 0};
+}
+
+Row TimeTick(const std::string& name, const BenchSkin& skin, DockMode mode) {
+    TickResult reference, fast;
+    const double referenceTime =
+        MedianSeconds(Nothing, [&] { ReferenceTick(skin, kTime, mode, reference); });
+    const double fastTime = MedianSeconds(Nothing, [&] { PaintTick(skin, kTime, mode, fast); });
+    return {name, referenceTime, fastTime, SameTick(reference, fast)};
+}
+
+Row TimeKeptTick(const std::string& name, const BenchSkin& skin, DockMode mode) {
+    KeptImages reference, fast;
+    PrepareKept(skin, mode, reference);
+    PrepareKept(skin, mode, fast);
+    const double referenceTime =
+        MedianSeconds(Nothing, [&] { KeptReferenceTick(skin, kTime, mode, reference); });
+    const double fastTime = MedianSeconds(Nothing, [&] { KeptPaintTick(skin, kTime, mode, fast); });
+    return {name, referenceTime, fastTime, SameKept(reference, fast, mode)};
+}
+
+// The steps of one paint timed apart: compose, then the turn for a side edge, then the shape
+// when the skin's follows its face. Each step starts from what the clock's own earlier steps
+// made, so both builders get the same input.
+void TimeTickSteps(const std::string& name, const BenchSkin& skin, DockMode mode,
+                   std::vector<Row>& rows) {
+    PixelImage reference, fast;
+    auto composeFast = [&] { ComposeFace(fast, skin.background, skin.glyphs, kTime, DockTop); };
+    rows.push_back({name + " compose",
+                    MedianSeconds(Nothing, [&] { ComposeUnturned(skin, kTime, reference); }),
+                    MedianSeconds(Nothing, composeFast), SamePixels(reference, fast)});
+
+    const int angle = TurnFor(mode);
+    if (angle != 0) {
+        rows.push_back({name + " turn",
+                        MedianSeconds([&] { ComposeUnturned(skin, kTime, reference); },
+                                      [&] { RotateByPixels(reference, angle); }),
+                        MedianSeconds(composeFast, [&] { fast.Rotate(angle); }),
+                        SamePixels(reference, fast)});
+    }
+    if (skin.shapeFollowsFace) {
+        ComposeFace(fast, skin.background, skin.glyphs, kTime, mode);
+        UniqueRegion referenceShape, fastShape;
+        rows.push_back(
+            {name + " shape",
+             MedianSeconds(Nothing, [&] { referenceShape = RunByRunRegion(fast, skin.key); }),
+             MedianSeconds(Nothing, [&] { fastShape = fast.CreateRegion(skin.key); }),
+             EqualRgn(referenceShape.get(), fastShape.get()) != 0});
+    }
+}
+
+std::string Duration(double seconds) {
+    char text[32];
+    if (seconds < 1e-3)
+        std::snprintf(text, sizeof text, "%.1f us", seconds * 1e6);
+    else if (seconds < 1)
+        std::snprintf(text, sizeof text, "%.2f ms", seconds * 1e3);
+    else
+        std::snprintf(text, sizeof text, "%.2f s", seconds);
+    return text;
+}
+
+// Prints the rows as a Markdown table; returns whether every row gave the same result.
+bool PrintTable(const char* title, const std::vector<Row>& rows, const char* first = "reference",
+                const char* second = "Zentrix") {
+    std::printf("\n%s\n\n| %-40s | %12s | %12s | %8s | %-4s |\n", title, "case", first, second,
+                "ratio", "same");
+    std::printf("|%s|--------------:|--------------:|---------:|------|\n",
+                std::string(42, '-').c_str());
+    bool allSame = true;
+    for (const Row& row : rows) {
+        std::printf("| %-40s | %12s | %12s | %7.1fx | %-4s |\n", row.name.c_str(),
+                    Duration(row.reference).c_str(), Duration(row.zentrix).c_str(),
+                    row.reference / row.zentrix,
+                    !row.same   ? "-"
+                    : *row.same ? "yes"
+                                : "NO");
+        allSame = allSame && row.same.value_or(true);
+    }
+    std::fflush(stdout);
+    return allSame;
+}
+
+// What pixel memory costs on this system: a new image of the given size created, every pixel
+// written once and the image freed, against the same writes into an image that already exists.
+Row TimeNewPixels(int width, int height) {
+    PixelImage existing;
+    existing.Create(width, height);
+    const auto fill = [](PixelImage& image) {
+        std::fill_n(image.Pixels().pixels, static_cast<size_t>(image.Width()) * image.Height(),
+                    0x00123456u);
+    };
+    const double fresh = MedianSeconds(Nothing, [&] {
+        PixelImage image;
+        image.Create(width, height);
+        fill(image);
+    });
+    const double reused = MedianSeconds(Nothing, [&] { fill(existing); });
+    return {"new " + std::to_string(width) + "x" + std::to_string(height) +
+                " image, every pixel written",
+            fresh, reused, std::nullopt};
+}
+
+std::string SizeText(const PixelImage& image) {
+    return std::to_string(image.Width()) + "x" + std::to_string(image.Height());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: zentrix_bench <skins folder>\n");
+        return 2;
+    }
+    const std::string skinsFolder = argv[1];
+    struct NamedSkin {
+        std::string name;
+        BenchSkin skin;
+    };
+    std::vector<NamedSkin> skins(3);
+    skins[0].name = "back2";
+    skins[1].name = "neon";
+    skins[2].name = "sidebar";
+    for (NamedSkin& named : skins) {
+        if (!LoadBenchSkin(skinsFolder + "\\" + named.name, named.skin)) {
+            std::fprintf(stderr, "cannot load skin %s from %s\n", named.name.c_str(),
+                         skinsFolder.c_str());
+            return 2;
+        }
+    }
+    NamedSkin holed{"400x120 holed", {}};
+    MakeHoledFaceSkin(holed.skin);
+
+    std::vector<Row> rows;
+    for (const NamedSkin* named : {&skins[0], &skins[1], &skins[2], &holed}) {
+        PixelImage face;
+        ComposeFace(face, named->skin.background, named->skin.glyphs, kTime, DockTop);
+        rows.push_back(
+            TimeRegion("region " + named->name + " face " + SizeText(face), face, named->skin.key));
+    }
+    const ColorValue magenta = MakeColorValue(255, 0, 255);
+    const PixelImage noise = NoiseImage(512, 256, magenta, kNoiseSeed);
+    rows.push_back(TimeRegion("region 512x256, a third keyed at random", noise, magenta));
+    const PixelImage wide = FullWidthBackground(magenta);
+    rows.push_back(TimeRegion("region 1920x200 full-width skin", wide, magenta));
+
+    std::vector<Row> steps, kept;
+    for (const NamedSkin* named : {&skins[0], &skins[1], &skins[2], &holed}) {
+        for (const DockMode mode : {DockTop, DockRight}) {
+            const std::string name =
+                "tick " + named->name + (mode == DockTop ? " DockTop" : " DockRight");
+            rows.push_back(TimeTick(name, named->skin, mode));
+            TimeTickSteps(name, named->skin, mode, steps);
+            kept.push_back(TimeKeptTick(name, named->skin, mode));
+        }
+    }
+
+    std::vector<Row> memory;
+    for (const NamedSkin* named : {&skins[0], &skins[1], &skins[2], &holed})
+        memory.push_back(
+            TimeNewPixels(named->skin.background.Width(), named->skin.background.Height()));
+
+    std::printf("Median time a run at %s; every case repeated for at least 0.5 s and 3 runs.\n",
+                std::string(kTime).c_str());
+    const bool same = PrintTable("Zentrix against the references", rows);
+    const bool stepsSame = PrintTable("Paint ticks by step", steps);
+    const bool keptSame =
+        PrintTable("Paint ticks on images kept from tick to tick (no new pixel memory)", kept);
+    PrintTable("Pixel memory: a new image against an existing one", memory, "new image",
+               "existing");
+    return same && stepsSame && keptSame ? 0 : 1;
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Wall-clock timing of short pieces of work by the platform's performance counter.
+
+#include <functional>
+
+// The median time in seconds of one call of `measured`, called again and again until at least
+// `minimumSeconds` have gone by in measured calls and at least three calls were made.
+// `prepare` runs before each call, outside the measurement.
+double MedianSeconds(const std::function<void()>& prepare, const std::function<void()>& measured,
+                     double minimumSeconds = 0.5);

@@ -1,0 +1,23 @@
+#include "bench/paint_tick.h"
+
+#include <cstring>
+
+#include "app/clock_face.h"
+
+void PaintTick(const BenchSkin& skin, std::string_view time, DockMode mode, TickResult& result) {
+    ComposeFace(result.face, skin.background, skin.glyphs, time, mode);
+    result.shape = skin.shapeFollowsFace ? result.face.CreateRegion(skin.key) : UniqueRegion();
+}
+
+bool SamePixels(const PixelImage& a, const PixelImage& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height())
+        return false;
+    const size_t bytes = static_cast<size_t>(a.Width()) * a.Height() * 4;
+    return bytes == 0 || std::memcmp(a.Pixels().pixels, b.Pixels().pixels, bytes) == 0;
+}
+
+bool SameTick(const TickResult& a, const TickResult& b) {
+    if (!SamePixels(a.face, b.face) || bool(a.shape) != bool(b.shape))
+        return false;
+    return !a.shape || EqualRgn(a.shape.get(), b.shape.get());
+}

@@ -1,0 +1,44 @@
+#include "bench/reference_tick.h"
+
+#include "bench/reference_region.h"
+#include "bench/reference_rotate.h"
+
+void StampTime(const BenchSkin& skin, std::string_view time, PixelImage& face) {
+    const int frameWidth = skin.background.Width();
+    const int frameHeight = skin.background.Height();
+    int totalWidth = 0;
+    int maxHeight = 0;
+    for (char c : time) {
+        if (GlyphIndex(c) < 0)
+            continue;
+        const PixelImage& glyph = skin.glyphs[GlyphIndex(c)];
+        totalWidth += glyph.Width();
+        if (glyph.Height() > maxHeight)
+            maxHeight = glyph.Height();
+    }
+    int x = frameWidth / 2 - totalWidth / 2;
+    const int y = frameHeight / 2 - maxHeight / 2;
+    for (char c : time) {
+        if (GlyphIndex(c) < 0)
+            continue;
+        const PixelImage& glyph = skin.glyphs[GlyphIndex(c)];
+        face.CopyKeyed(glyph, x, y, 255, 255, 255);
+        x += glyph.Width();
+    }
+}
+
+void ComposeUnturned(const BenchSkin& skin, std::string_view time, PixelImage& face) {
+    face.Create(skin.background.Width(), skin.background.Height());
+    face.CopyFrom(skin.background);
+    StampTime(skin, time, face);
+}
+
+void ReferenceTick(const BenchSkin& skin, std::string_view time, DockMode mode,
+                   TickResult& result) {
+    ComposeUnturned(skin, time, result.face);
+    if (mode == DockRight)
+        RotateByPixels(result.face, 90);
+    if (mode == DockLeft)
+        RotateByPixels(result.face, 270);
+    result.shape = skin.shapeFollowsFace ? RunByRunRegion(result.face, skin.key) : UniqueRegion();
+}

@@ -1,0 +1,23 @@
+#include "skin/skin_files.h"
+
+SkinValues ReadSkinValues(const SkinConfig& config) {
+    SkinValues settings;
+    config.GetInt("Transparency", "R", settings.red);
+    config.GetInt("Transparency", "G", settings.green);
+    config.GetInt("Transparency", "B", settings.blue);
+    config.GetString("Bitmaps", "Background", settings.background);
+    config.GetInt("Bitmaps", "Trans", settings.trans);
+    return settings;
+}
+
+std::string SkinConfigPath(const std::string& skin) {
+    return skin + "\\config.ini";
+}
+
+std::string SkinImagePath(const std::string& skin, const std::string& baseName) {
+    return skin + "\\" + baseName + ".bmp";
+}
+
+std::string GlyphPath(const std::string& skin, int glyph) {
+    return SkinImagePath(skin, std::to_string(glyph));
+}

@@ -1,0 +1,23 @@
+#pragma once
+// What a skin folder holds as the clock reads it: the paths of its files and the settings its
+// config.ini gives, with the defaults for whatever it leaves out.
+
+#include <string>
+
+#include "skin/skin_config.h"
+
+struct SkinValues {
+    int red = 255;  // the transparency colour, as read; only the low 8 bits count
+    int green = 0;
+    int blue = 255;
+    std::string background = "back";  // base name of the background file, without ".bmp"
+    int trans = 0;                    // exactly 1: the window shape follows every painted face
+};
+
+// Only found keys replace the defaults; a found key without digits reads as 0.
+SkinValues ReadSkinValues(const SkinConfig& config);
+
+// Paths inside the skin folder `skin`, joined with a backslash; names are used literally.
+std::string SkinConfigPath(const std::string& skin);
+std::string SkinImagePath(const std::string& skin, const std::string& baseName);
+std::string GlyphPath(const std::string& skin, int glyph);

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks: the shape builder and the paint work against plain references
+# under Wine (one table, times in the same run), then the instructions of one tick's
+# platform-free work counted natively by callgrind. Prints the machine it ran on first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$(pwd)
+
+tools/setup.sh
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target zentrix_bench
+
+scratch=$(mktemp -d /tmp/bench-XXXXXX)
+cleanup() {
+    [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+echo
+echo "Date:    $(date -u '+%Y-%m-%d %H:%M UTC')"
+echo "CPU:     $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'), $(nproc) logical CPUs"
+echo "Memory:  $(awk '/MemTotal/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo)"
+echo "Wine:    $(wine --version 2>/dev/null)"
+echo "Load:    $(cut -d' ' -f1-3 /proc/loadavg) (1, 5, 15 minutes)"
+
+# The benchmark draws nothing on a screen, so Wine needs no display: keep it off any real one.
+unset DISPLAY
+export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineboot -i >/dev/null 2>&1
+status=0
+wine build/windows/bench/zentrix_bench.exe skins || status=$?
+wineserver -k >/dev/null 2>&1 || true
+
+echo
+echo "Instructions of one tick's platform-free work on back2 (copy of the background, glyph"
+echo "layout and keyed copies, quarter turn, shape bands), native g++ -O2, callgrind; the rest is"
+echo "the copy of the background, the time text and the loop:"
+if ! command -v valgrind >/dev/null; then
+    echo "  valgrind is not installed (apt-get install valgrind): skipped"
+    exit "$status"
+fi
+g++ -std=c++20 -O2 -I"$repo" -o "$scratch/tick_work" \
+    bench/tick_work_main.cpp bench/bmp24_reader.cpp skin/skin_config.cpp skin/skin_files.cpp \
+    app/face_layout.cpp image/pixel_ops.cpp image/region_runs.cpp
+
+# The difference of two runs leaves out start-up and file reading.
+count() {
+    valgrind --tool=callgrind --callgrind-out-file="$scratch/callgrind.$1" \
+        "$scratch/tick_work" skins/back2 "$1" >/dev/null 2>&1
+    callgrind_annotate "$scratch/callgrind.$1" 2>/dev/null | awk '/PROGRAM TOTALS/ { gsub(",", "", $1); print $1 }'
+}
+few=10
+many=110
+total=$(( ($(count $many) - $(count $few)) / (many - few) ))
+printf '  %-20s %9d instructions\n' "one tick" "$total"
+callgrind_annotate --inclusive=yes --threshold=100 "$scratch/callgrind.$many" 2>/dev/null |
+    awk -v ticks=$many -v total="$total" '
+        /:(LayoutGlyphs|CopyKeyed|TurnQuarter|KeyedRegionBands)[(]/ {
+            gsub(",", "", $1)
+            share = int($1 / ticks)
+            name = $0
+            sub(/.*[?]:/, "", name)
+            sub(/[(].*/, "", name)
+            printf "    %-18s %9d\n", name, share
+            rest -= share
+        }
+        END { printf "    %-18s %9d\n", "the rest", total + rest }'
+exit "$status"

@@ -1,0 +1,12 @@
+#pragma once
+// The face the clock paints for a skin, a time and a dock mode, written to a BMP file.
+
+#include <string>
+#include <string_view>
+
+#include "app/dock_mode.h"
+
+// Composes the face exactly as the clock's paint does and writes it as a 24-bit BMP. False when
+// the skin has no background to compose on or the file cannot be written.
+bool WriteFacePreview(const std::string& folder, std::string_view time, DockMode mode,
+                      const std::string& outPath);

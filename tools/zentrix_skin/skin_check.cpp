@@ -1,0 +1,168 @@
+#include "tools/zentrix_skin/skin_check.h"
+
+#include <cstdint>
+#include <fstream>
+#include <iomanip>
+#include <iterator>
+#include <optional>
+#include <vector>
+
+#include "app/clock_face.h"
+#include "image/bmp_header.h"
+#include "image/image_limits.h"
+#include "skin/skin_lint.h"
+#include "skin/skin_metrics.h"
+#include "tools/zentrix_skin/skin_images.h"
+
+namespace {
+
+// The time whose glyphs make the widest line with most skins.
+constexpr std::string_view kWidestTime = "88:88:88";
+
+std::vector<std::uint8_t> FileStart(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::vector<std::uint8_t> bytes(kBmpHeaderBytes);
+    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<size_t>(file.gcount()));
+    return bytes;
+}
+
+bool FileExists(const std::string& path) {
+    return std::ifstream(path, std::ios::binary).is_open();
+}
+
+// Bits per pixel as the info header declares them (the old core header keeps them elsewhere).
+std::optional<int> BmpBitsPerPixel(const std::vector<std::uint8_t>& start) {
+    if (!ReadBmpDimensions(start))
+        return std::nullopt;
+    const std::uint32_t infoSize = start[14] | start[15] << 8 | start[16] << 16 | start[17] << 24;
+    const size_t at = 14 + (infoSize == 12 ? 10 : 14);
+    return start[at] | start[at + 1] << 8;
+}
+
+class Report {
+public:
+    explicit Report(std::ostream& out) : out(out) {}
+
+    void Problem(const std::string& text) {
+        out << "  problem: " << text << "\n";
+        ++problems;
+    }
+
+    // One image's line: its size and depth, or why the clock cannot use it.
+    void Image(const std::string& label, const std::string& path, const PixelImage& image,
+               bool loaded) {
+        out << "  " << label << ": ";
+        if (!FileExists(path)) {
+            out << "missing\n";
+            Problem("missing file " + path);
+            return;
+        }
+        const std::vector<std::uint8_t> start = FileStart(path);
+        const std::optional<BmpDimensions> size = ReadBmpDimensions(start);
+        if (!size) {
+            out << "not a BMP file\n";
+            Problem(path + " is not a BMP file");
+            return;
+        }
+        if (!IsAcceptableImageSize(size->width, size->height)) {
+            out << size->width << " x " << size->height << "\n";
+            Problem(path + " is larger than " + std::to_string(kMaxImageSide) +
+                    " pixels on a side (or empty); the clock refuses it");
+            return;
+        }
+        if (!loaded) {
+            out << "unreadable\n";
+            Problem(path + " cannot be read as a bitmap");
+            return;
+        }
+        out << image.Width() << " x " << image.Height() << ", " << *BmpBitsPerPixel(start)
+            << " bits per pixel\n";
+    }
+
+    int Problems() const { return problems; }
+
+    std::ostream& out;
+
+private:
+    int problems = 0;
+};
+
+void CheckConfig(const std::string& folder, const SkinImages& skin, Report& report) {
+    const std::string path = SkinConfigPath(folder);
+    report.out << "config.ini:\n";
+    if (!FileExists(path)) {
+        report.Problem("missing file " + path + "; every setting takes its default");
+    } else {
+        for (const LintFinding& finding : LintSkinConfig(skin.config))
+            report.Problem("config.ini line " + std::to_string(finding.line) + ": " +
+                           finding.message);
+    }
+    const SkinValues& values = skin.values;
+    report.out << "  key colour R=" << values.red << " G=" << values.green << " B=" << values.blue
+               << ", Background=" << values.background << ", Trans=" << values.trans
+               << (values.trans == 1 ? " (shape follows every face)"
+                                     : " (shape cut from the background)")
+               << "\n";
+}
+
+void CheckShape(const SkinImages& skin, Report& report) {
+    const PixelImage& background = skin.background;
+    if (background.IsEmpty())
+        return;
+    const ColorValue key = MakeColorValue(skin.values.red, skin.values.green, skin.values.blue);
+    const ShapeMetrics upright = MeasureShape(background.Pixels(), key);
+    PixelImage turned;
+    if (turned.Create(background.Width(), background.Height()))
+        turned.CopyFrom(background);
+    turned.Rotate(90);
+    const ShapeMetrics side = MeasureShape(AsConst(turned.Pixels()), key);
+
+    report.out << "shape:\n  key-coloured pixels: " << upright.keyPixels << " of "
+               << upright.totalPixels << " (" << std::fixed << std::setprecision(1)
+               << 100.0 * static_cast<double>(upright.keyPixels) /
+                      static_cast<double>(upright.totalPixels)
+               << "%)\n  rectangles: " << upright.rectangles << " in " << upright.bands
+               << " bands (top, floating); " << side.rectangles << " in " << side.bands
+               << " bands (left, right)\n";
+    if (upright.keyPixels == upright.totalPixels)
+        report.Problem("every background pixel has the key colour: the window is invisible");
+}
+
+void CheckFit(const SkinImages& skin, Report& report) {
+    const Size frame{skin.background.Width(), skin.background.Height()};
+    if (frame.width == 0)
+        return;
+    std::array<Size, kGlyphCount> sizes{};
+    for (int i = 0; i < kGlyphCount; ++i)
+        sizes[i] = {skin.glyphs[i].Width(), skin.glyphs[i].Height()};
+    const LineBox line = LaidOutLine(kWidestTime, frame, sizes);
+    report.out << "line \"" << kWidestTime << "\": " << line.right - line.left << " x "
+               << line.bottom - line.top << " at (" << line.left << ", " << line.top << ") on "
+               << frame.width << " x " << frame.height << "\n";
+    if (!FitsOn(line, frame))
+        report.Problem("the glyphs of \"" + std::string(kWidestTime) +
+                       "\" do not fit the background: the clock clips them");
+}
+
+}  // namespace
+
+int CheckSkin(const std::string& folder, std::ostream& out) {
+    SkinImages skin;
+    LoadSkinImages(folder, skin);
+    Report report(out);
+    out << "skin " << folder << "\n";
+    CheckConfig(folder, skin, report);
+
+    out << "images:\n";
+    report.Image("background", SkinImagePath(folder, skin.values.background), skin.background,
+                 skin.backgroundLoaded);
+    for (int i = 0; i < kGlyphCount; ++i)
+        report.Image(i == kColonGlyph ? "glyph 10 (colon)" : "glyph " + std::to_string(i),
+                     GlyphPath(folder, i), skin.glyphs[i], skin.glyphLoaded[i]);
+
+    CheckFit(skin, report);
+    CheckShape(skin, report);
+    out << report.Problems() << (report.Problems() == 1 ? " problem" : " problems") << "\n";
+    return report.Problems();
+}

@@ -1,0 +1,101 @@
+// zentrix-skin: checks a skin folder for its author and previews the faces the clock paints
+// from it, with the clock's own reading, loading and composing code.
+
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/dock_mode.h"
+#include "tools/zentrix_skin/face_preview.h"
+#include "tools/zentrix_skin/skin_check.h"
+
+namespace {
+
+constexpr int kFine = 0;
+constexpr int kProblems = 1;
+constexpr int kUsage = 2;
+
+int Usage() {
+    std::cerr << "usage: zentrix-skin check FOLDER\n"
+                 "       zentrix-skin preview FOLDER [--time HH:MM:SS] "
+                 "[--dock top|left|right|floating] OUT.bmp\n";
+    return kUsage;
+}
+
+std::optional<DockMode> ParseDock(std::string_view text) {
+    if (text == "top")
+        return DockTop;
+    if (text == "left")
+        return DockLeft;
+    if (text == "right")
+        return DockRight;
+    if (text == "floating")
+        return Floating;
+    return std::nullopt;
+}
+
+// Two digits, a colon, two digits, a colon, two digits: what the clock's time format gives.
+// The digits are not range-checked, so "88:88:88" shows the widest face.
+bool IsTimeText(std::string_view text) {
+    if (text.size() != 8)
+        return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool colonPlace = i == 2 || i == 5;
+        if (colonPlace ? text[i] != ':' : (text[i] < '0' || text[i] > '9'))
+            return false;
+    }
+    return true;
+}
+
+int Preview(int argc, char** argv) {
+    std::string time = "12:34:56";
+    DockMode mode = DockTop;
+    std::optional<std::string> folder;
+    std::optional<std::string> out;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--time" && i + 1 < argc) {
+            time = argv[++i];
+            if (!IsTimeText(time)) {
+                std::cerr << "zentrix-skin: --time takes HH:MM:SS, not \"" << time << "\"\n";
+                return kUsage;
+            }
+        } else if (arg == "--dock" && i + 1 < argc) {
+            const std::optional<DockMode> parsed = ParseDock(argv[++i]);
+            if (!parsed)
+                return Usage();
+            mode = *parsed;
+        } else if (arg.starts_with("--")) {
+            return Usage();
+        } else if (!folder) {
+            folder = arg;
+        } else if (!out) {
+            out = arg;
+        } else {
+            return Usage();
+        }
+    }
+    if (!folder || !out)
+        return Usage();
+    if (!WriteFacePreview(*folder, time, mode, *out)) {
+        std::cerr << "zentrix-skin: no face written: " << *folder
+                  << " has no readable background, or " << *out << " cannot be written\n";
+        return kProblems;
+    }
+    std::cout << "wrote " << *out << "\n";
+    return kFine;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return Usage();
+    const std::string_view command = argv[1];
+    if (command == "check" && argc == 3)
+        return CheckSkin(argv[2], std::cout) == 0 ? kFine : kProblems;
+    if (command == "preview")
+        return Preview(argc, argv);
+    return Usage();
+}
