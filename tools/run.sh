@@ -23,8 +23,8 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 trap wine_env_cleanup EXIT
-wine_env_prefix "$run/wineprefix"
 wine_env_xvfb 1024x768
+wine_env_prefix "$run/wineprefix"
 wine "$repo/build/windows/Zentrix.exe" &
 sleep "${ZENTRIX_SHOW_SECONDS:-5}"
 import -window root "$run/zentrix-screenshot.png"

@@ -19,6 +19,8 @@ cmake --build --preset windows
 scratch=$(mktemp -d)
 . tools/wine_env.sh
 trap 'wine_env_cleanup; rm -rf "$scratch"' EXIT
-wine_env_prefix "$scratch/wineprefix"
+# The screen first: the prefix's desktop process starts with wineboot and keeps the display it
+# found then.
 wine_env_xvfb
-ctest --preset windows
+wine_env_prefix "$scratch/wineprefix"
+ctest --preset windows --parallel 2

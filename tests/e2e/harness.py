@@ -34,6 +34,7 @@ import time
 from pathlib import Path
 
 WM_CLOSE = 0x0010
+WM_CANCELMODE = 0x001F
 
 WS_BORDER = 0x00800000
 WS_DLGFRAME = 0x00400000
@@ -43,6 +44,7 @@ WS_POPUP = 0x80000000
 WS_EX_TOOLWINDOW = 0x00000080
 
 SETTINGS_NAME = "Zentrix.INI"
+MENU_CLASS = "#32768"
 DEFAULT_SCREEN = (1024, 768)
 
 _WINE_ENVIRONMENT = {
@@ -189,6 +191,44 @@ class Bitmap:
         return red, green, blue
 
 
+def bmp_bytes(width, height, pixel):
+    """An uncompressed 24-bit bottom-up BMP file; pixel(x, y) gives (r, g, b), y from the top."""
+    stride = (width * 3 + 3) // 4 * 4
+    padding = bytes(stride - width * 3)
+    rows = []
+    for y in reversed(range(height)):
+        row = bytearray()
+        for x in range(width):
+            red, green, blue = pixel(x, y)
+            row += bytes((blue, green, red))
+        rows.append(bytes(row) + padding)
+    bits = b"".join(rows)
+    file_header = struct.pack("<2sIHHI", b"BM", 54 + len(bits), 0, 0, 54)
+    info_header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(bits), 2835, 2835,
+                              0, 0)
+    return file_header + info_header + bits
+
+
+def write_bmp(path, width, height, pixel):
+    Path(path).write_bytes(bmp_bytes(width, height, pixel))
+
+
+def write_skin(folder, width, height, pixel, glyph=None, key=(255, 0, 255), trans=0):
+    """Makes a skin folder: config.ini with the key colour and the "Trans" flag, back.bmp drawn
+    by pixel(x, y), and, when glyph is a (width, height, pixel) triple, the same picture for all
+    eleven glyphs, which makes the face the same whatever the time. Without glyphs the skin has
+    none of its own. Returns the folder's path."""
+    folder = Path(folder)
+    folder.mkdir(parents=True)
+    (folder / "config.ini").write_text(
+        "[Transparency]\nR={}\nG={}\nB={}\n\n[Bitmaps]\nBackground=back\nTrans={}\n"
+        .format(*key, trans))
+    write_bmp(folder / "back.bmp", width, height, pixel)
+    for index in range(11 if glyph else 0):
+        write_bmp(folder / f"{index}.bmp", *glyph)
+    return folder
+
+
 def parse_settings(data):
     """Reads INI bytes the way the private-profile functions do: names without regard to case,
     the first of repeated sections and keys wins, lines outside sections and without "=" are
@@ -293,17 +333,26 @@ class ClockSession:
         _run(["xdotool", "mousemove", width - 1, height - 1],
              dict(os.environ, DISPLAY=self.display))
 
-    def start(self):
-        """Starts the clock in the working folder and waits for its window."""
+    def start(self, wait=True):
+        """Starts the clock in the working folder and waits for its window; wait=False returns
+        at once, for a start that shows some other window first."""
         with open(self.logs / "clock.log", "ab") as log:
             self._clock = subprocess.Popen(["wine", str(self.exe)], cwd=self.workdir, env=self.env,
                                            stdout=log, stderr=subprocess.STDOUT,
                                            preexec_fn=_die_with_parent)
+        return self.wait_for_window() if wait else None
+
+    def wait_for_window(self, *titles):
+        """Waits for a visible window of the clock's process with the first of these captions
+        that one has (by default the clock window, whose caption is empty) and returns it; the
+        clock window becomes the session's hwnd."""
+        options = [option for title in titles for option in ("--title", title)]
         deadline = time.monotonic() + _STARTUP_TIMEOUT
         while True:
-            found = self.driver("find", "--timeout-ms", "500", check=False)
+            found = self.driver("find", "--timeout-ms", "500", *options, check=False)
             if "hwnd" in found:
-                self.hwnd = found["hwnd"]
+                if not found.get("title"):
+                    self.hwnd = found["hwnd"]
                 return found
             if self._clock.poll() is not None:
                 output = (self.logs / "clock.log").read_bytes()[-2000:].decode(errors="replace")
@@ -323,6 +372,11 @@ class ClockSession:
                 step()
             except Exception as error:  # every step runs, whatever the one before it did
                 print(f"zentrix e2e clean-up: {error}", file=sys.stderr)
+
+    def stop(self):
+        """Ends the clock process at once, whatever it shows; the session stays for another
+        start."""
+        self._kill_clock()
 
     def _kill_clock(self):
         if self._clock and self._clock.poll() is None:
@@ -441,23 +495,99 @@ class ClockSession:
     def xdotool(self, *args):
         return _run(["xdotool", *args], self.env).stdout.decode().strip()
 
-    def x_window(self):
-        """The X window id of the clock (Wine sets _NET_WM_PID to the process id)."""
-        found = self.xdotool("search", "--onlyvisible", "--pid", self._clock.pid).split()
+    def x_window(self, hwnd=None):
+        """The X window id of the clock, or of another window of its process given by hwnd
+        (Wine sets _NET_WM_PID to the process id and names the X window after the caption)."""
+        search = ["search", "--onlyvisible", "--pid", self._clock.pid]
+        if hwnd is not None and hwnd != self.hwnd:
+            caption = self.driver("text", hwnd)["text"]
+            search += ["--name", "^" + re.sub(r"([][.^$*+?(){}|\\])", r"\\\1", caption) + "$"]
+        found = self.xdotool(*search).split()
         if not found:
-            raise HarnessError("no X window for the clock process")
+            raise HarnessError(f"no X window for {hwnd or 'the clock'}")
         return found[0]
 
-    def focus(self):
-        """Gives the clock the X input focus once Wine has made it the foreground window, so
-        keys reach the dialog without the pointer going near it."""
-        if not self.wait_for(lambda: self.window()["foreground"] == self.hwnd, 10):
-            raise HarnessError("the clock never became the foreground window")
-        self.xdotool("windowfocus", "--sync", self.x_window())
+    def focus(self, hwnd=None):
+        """Gives the clock (or the window hwnd of its process, such as a dialog) the X input
+        focus once Wine has made it the foreground window, so keys reach it without the
+        pointer going near it."""
+        hwnd = hwnd or self.hwnd
+        if not self.wait_for(lambda: self.driver("rect", hwnd)["foreground"] == hwnd, 10):
+            raise HarnessError(f"{hwnd} never became the foreground window")
+        self.xdotool("windowfocus", "--sync", self.x_window(hwnd))
 
-    def key(self, *keys):
-        self.focus()
+    def key(self, *keys, hwnd=None):
+        self.focus(hwnd)
         self.xdotool("key", *keys)
+
+    def park_pointer(self):
+        """Puts the pointer in the bottom-right corner, out of the clock's way, and tells Wine so:
+        Wine sees no moves over windows that are not its own, and it takes a later move back to
+        the place where it last saw the pointer for no move at all."""
+        corner = (self.screen[0] - 1, self.screen[1] - 1)
+        self.xdotool("mousemove", *corner)
+        self.driver("cursor", *corner)
+
+    def top_window(self, title):
+        """The visible top-level window of the clock's process with this caption (a dialog that
+        the clock opened), or None."""
+        return next((w for w in self.driver("windows")["windows"]
+                     if w["visible"] and w["title"] == title
+                     and w["image"].lower() == self.exe.name.lower()),
+                    None)
+
+    def open_menu(self, x, y):
+        """Right-clicks the screen point (x, y) with Shift held, which keeps an auto-moving clock
+        in place, and returns the popup menu window, or None when no menu opened."""
+        self.focus()  # Wine learns of the Shift key only through a window that has the focus
+        self.xdotool("keydown", "shift")
+        try:
+            self.xdotool("mousemove", x, y)
+            self.xdotool("click", "3")
+            # Out of the clock's way again while Shift still keeps it from dodging.
+            self.xdotool("mousemove", self.screen[0] - 1, self.screen[1] - 1)
+        finally:
+            self.xdotool("keyup", "shift")
+        return self.wait_for(self.menu_window, 5)
+
+    def menu_window(self):
+        """The clock's open popup menu (window class "#32768"), or None."""
+        return next((w for w in self.driver("windows")["windows"]
+                     if w["visible"] and w["class"] == MENU_CLASS
+                     and w["image"].lower() == self.exe.name.lower()),
+                    None)
+
+    def reference_menu(self, x, y, items):
+        """Opens a popup menu of the driver's own at (x, y) and captures the screen while it is
+        open: the window system draws it as it draws the clock's menu, so it shows what that
+        menu should look like. items: texts, "-" for a separator, a leading "+" for a check
+        mark. Returns the screenshot and the driver's answer: "rect", the menu window's screen
+        rectangle, and "items", one screen rectangle per item."""
+        with tempfile.TemporaryFile() as out:
+            shown = subprocess.Popen(
+                ["wine", str(self.driver_exe), "showmenu", str(x), str(y),
+                 str(int(_COMMAND_TIMEOUT * 1000)), *items],
+                env=self.env, stdout=out, stderr=subprocess.DEVNULL)
+            menu = None
+            try:
+                menu = self.wait_for(self._driver_menu, _COMMAND_TIMEOUT)
+                shot = self.capture() if menu else None
+            finally:
+                if menu:
+                    self.driver("post", menu["owner"], WM_CANCELMODE, 0, 0)
+                shown.wait(_COMMAND_TIMEOUT)
+            out.seek(0)
+            lines = out.read().decode("latin-1").strip().splitlines()
+        answer = json.loads(lines[-1]) if lines else {"error": "no answer"}
+        if "error" in answer or not menu:
+            raise HarnessError(f"driver showmenu: {answer.get('error', 'no menu window')}")
+        return shot, answer
+
+    def _driver_menu(self):
+        return next((w for w in self.driver("windows")["windows"]
+                     if w["visible"] and w["class"] == MENU_CLASS
+                     and w["image"].lower() == self.driver_exe.name.lower()),
+                    None)
 
     @staticmethod
     def wait_for(predicate, timeout=10.0, interval=0.1):

@@ -48,7 +48,7 @@ protected:
 
     void Run(std::function<void(ClockProbe&)> check) {
         ClockProbe probe(std::move(check));
-        probe.DoModal();
+        ASSERT_EQ(probe.DoModal(), IDOK);  // the check ran
     }
 
     ScratchFolder folder;

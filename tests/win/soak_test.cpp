@@ -102,7 +102,7 @@ TEST(SoakTest, PaintsAndDockSwitchesLeaveNothingBehind) {
                             switchStart - paintStart, GetTickCount64() - switchStart);
             },
             ClockProbe::RunCheck::WhenShown);
-        probe.DoModal();
+        ASSERT_EQ(probe.DoModal(), IDOK);  // the soak ran
     }
     SetCurrentDirectoryA(previous);
 

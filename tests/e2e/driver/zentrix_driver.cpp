@@ -18,6 +18,7 @@ namespace {
 
 constexpr char kClockImage[] = "Zentrix.exe";
 constexpr char kDialogClass[] = "#32770";
+constexpr char kMenuClass[] = "#32768";
 constexpr DWORD kDefaultFindTimeoutMs = 10000;
 constexpr DWORD kDefaultSendTimeoutMs = 5000;
 constexpr DWORD kPollIntervalMs = 50;
@@ -197,28 +198,36 @@ Json DescribeWindow(HWND window) {
         .Number("exstyle", static_cast<DWORD>(exStyle))
         .Bool("topmost", (exStyle & WS_EX_TOPMOST) != 0)
         .Bool("visible", IsWindowVisible(window) != FALSE)
+        .Bool("enabled", IsWindowEnabled(window) != FALSE)
         .Number("owner", HandleNumber(GetWindow(window, GW_OWNER)))
         .Number("thread_active", HandleNumber(input.hwndActive))
         .Number("thread_focus", HandleNumber(input.hwndFocus))
         .Number("foreground", HandleNumber(GetForegroundWindow()));
 }
 
-bool HasCaption(HWND window) {
+std::string CaptionOf(HWND window) {
     // GetWindowTextA reads another process's caption without sending it a message.
-    char first[2] = "";
-    return GetWindowTextA(window, first, sizeof first) > 0;
+    char caption[256] = "";
+    GetWindowTextA(window, caption, sizeof caption);
+    return caption;
 }
 
 // The clock is the one captionless dialog of its process; message boxes, the skin chooser and
-// the About box, dialogs of the same class, all have captions.
-HWND FindClock() {
-    for (const HWND window : TopLevelWindows()) {
-        if (!IsWindowVisible(window) || ClassOf(window) != kDialogClass || HasCaption(window))
-            continue;
-        DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
-        if (lstrcmpiA(ImageNameOf(pid).c_str(), kClockImage) == 0)
-            return window;
+// the About box, dialogs of the same class, all have captions. Other windows of the process are
+// found by their captions: the first caption of the list that a visible window has wins, and
+// the empty caption stands for the clock (a start-up may show the skin chooser instead).
+HWND FindClockWindow(const std::vector<std::string>& captions) {
+    const std::vector<HWND> windows = TopLevelWindows();
+    for (const std::string& wanted : captions) {
+        for (const HWND window : windows) {
+            if (!IsWindowVisible(window) || CaptionOf(window) != wanted ||
+                (wanted.empty() && ClassOf(window) != kDialogClass))
+                continue;
+            DWORD pid = 0;
+            GetWindowThreadProcessId(window, &pid);
+            if (lstrcmpiA(ImageNameOf(pid).c_str(), kClockImage) == 0)
+                return window;
+        }
     }
     return nullptr;
 }
@@ -236,14 +245,32 @@ DWORD TimeoutOption(std::vector<const char*>& args, DWORD fallback) {
     return fallback;
 }
 
+// Takes every "--title TEXT" out of the arguments that follow the command; without any, the
+// clock's own empty caption.
+std::vector<std::string> TitleOptions(std::vector<const char*>& args) {
+    std::vector<std::string> titles;
+    for (size_t i = 0; i + 1 < args.size();) {
+        if (std::strcmp(args[i], "--title") == 0) {
+            titles.emplace_back(args[i + 1]);
+            args.erase(args.begin() + i, args.begin() + i + 2);
+        } else {
+            ++i;
+        }
+    }
+    if (titles.empty())
+        titles.emplace_back();
+    return titles;
+}
+
 int Find(std::vector<const char*> args) {
     const DWORD timeout = TimeoutOption(args, kDefaultFindTimeoutMs);
+    const std::vector<std::string> titles = TitleOptions(args);
     const ULONGLONG deadline = GetTickCount64() + timeout;
     for (;;) {
-        if (const HWND clock = FindClock())
-            return Print(DescribeWindow(clock));
+        if (const HWND found = FindClockWindow(titles))
+            return Print(DescribeWindow(found).String("title", CaptionOf(found)));
         if (GetTickCount64() >= deadline)
-            return Fail("no visible clock window");
+            return Fail("no such visible window of the clock");
         Sleep(kPollIntervalMs);
     }
 }
@@ -338,6 +365,156 @@ int Text(HWND window) {
     return Print(Json().String("text", TextOf(window)).Raw("children", list));
 }
 
+bool SendListMessage(HWND list, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& result) {
+    return SendMessageTimeoutW(list, message, wParam, lParam, SMTO_ABORTIFHUNG,
+                               kDefaultSendTimeoutMs, &result) &&
+           static_cast<LRESULT>(result) != LB_ERR;
+}
+
+// One list box entry in the system code page. It is asked for in UTF-16: across processes Wine
+// hands the ANSI message the list box's wide text unconverted.
+bool ListEntry(HWND list, DWORD_PTR index, std::string& entry) {
+    DWORD_PTR length = 0;
+    if (!SendListMessage(list, LB_GETTEXTLEN, index, 0, length))
+        return false;
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendListMessage(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()), copied))
+        return false;
+    entry.assign(text.size() * 2, '\0');
+    entry.resize(WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(copied), entry.data(),
+                                     static_cast<int>(entry.size()), nullptr, nullptr));
+    return true;
+}
+
+// The entries of a list box and the selected one (-1 for none).
+int Items(HWND list) {
+    DWORD_PTR count = 0;
+    DWORD_PTR selected = 0;
+    if (!SendListMessage(list, LB_GETCOUNT, 0, 0, count))
+        return Fail("the list box does not answer");
+    if (!SendListMessage(list, LB_GETCURSEL, 0, 0, selected))
+        selected = static_cast<DWORD_PTR>(LB_ERR);
+    std::string entries = "[";
+    for (DWORD_PTR i = 0; i < count; ++i) {
+        std::string entry;
+        if (!ListEntry(list, i, entry))
+            return Fail("no text for entry " + std::to_string(i));
+        // Where to click the entry: its rectangle on the screen.
+        RECT rect{};
+        DWORD_PTR ignored = 0;
+        if (SendListMessage(list, LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&rect), ignored))
+            MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        entries += i ? "," : "";
+        entries += Json().String("text", entry).Rect("rect", rect).Done();
+    }
+    entries += "]";
+    return Print(Json().Raw("items", entries).Number("selected", static_cast<LRESULT>(selected)));
+}
+
+// The key state as the window system holds it for all processes: Wine learns of a key only from
+// events that reach one of its windows, so a test asks here whether a modifier really counts.
+int Keys() {
+    const auto down = [](int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; };
+    return Print(Json()
+                     .Bool("shift", down(VK_SHIFT))
+                     .Bool("control", down(VK_CONTROL))
+                     .Bool("left_button", down(VK_LBUTTON))
+                     .Bool("right_button", down(VK_RBUTTON)));
+}
+
+// Tells the window system where the pointer is. Wine sees pointer moves only over its own
+// windows, and it drops a move to the place where it last saw the pointer; a test that has moved
+// the pointer elsewhere says so here. Like any move this one reaches the window under the point.
+int Cursor(const std::vector<const char*>& args) {
+    long long x = 0, y = 0;
+    if (args.size() != 2 || !ParseNumber(args[0], x) || !ParseNumber(args[1], y))
+        return Fail("usage: cursor X Y");
+    if (!SetCursorPos(static_cast<int>(x), static_cast<int>(y)))
+        return Fail("SetCursorPos failed, error " + std::to_string(GetLastError()));
+    POINT now{};
+    GetCursorPos(&now);
+    return Print(Json().Number("x", now.x).Number("y", now.y));
+}
+
+// A popup menu of the driver's own, drawn by the same window system as the clock's; what it
+// looks like on the screen is what the clock's menu should look like. It stays open until its
+// owner window gets WM_CANCELMODE (a test posts it once it has captured the screen) or until
+// the timeout.
+struct ShownMenu {
+    HMENU menu = nullptr;
+    RECT window{};
+    std::vector<RECT> items;
+};
+ShownMenu shownMenu;
+
+BOOL CALLBACK TakeOwnPopup(HWND window, LPARAM found) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == GetCurrentProcessId() && IsWindowVisible(window) && ClassOf(window) == kMenuClass)
+        *reinterpret_cast<HWND*>(found) = window;
+    return TRUE;
+}
+
+// Notes where the open menu and its items stand.
+void CALLBACK NoteShownMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND popup = nullptr;
+    EnumWindows(TakeOwnPopup, reinterpret_cast<LPARAM>(&popup));
+    if (popup)
+        GetWindowRect(popup, &shownMenu.window);
+    for (int i = 0; i < GetMenuItemCount(shownMenu.menu); ++i) {
+        RECT item{};
+        GetMenuItemRect(nullptr, shownMenu.menu, i, &item);
+        shownMenu.items.push_back(item);
+    }
+}
+
+void CALLBACK EndShownMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    EndMenu();
+}
+
+// Arguments: X Y TIMEOUT_MS ITEM...; an item "-" is a separator, a leading "+" checks the item.
+int ShowMenu(const std::vector<const char*>& args) {
+    long long x = 0, y = 0, timeout = 0;
+    if (args.size() < 3 || !ParseNumber(args[0], x) || !ParseNumber(args[1], y) ||
+        !ParseNumber(args[2], timeout) || timeout <= 0)
+        return Fail("usage: showmenu X Y TIMEOUT_MS ITEM...");
+    const UniqueMenu menu(CreatePopupMenu());
+    shownMenu.menu = menu.get();
+    UINT id = 1;
+    for (size_t i = 3; i < args.size(); ++i) {
+        const std::string_view item = args[i];
+        if (item == "-") {
+            AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        const bool checked = item.front() == '+';
+        const std::string text(checked ? item.substr(1) : item);
+        AppendMenuA(menu.get(), MF_STRING | (checked ? MF_CHECKED : MF_UNCHECKED), id++,
+                    text.c_str());
+    }
+    const UniqueWindow owner(CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP,
+                                             static_cast<int>(x), static_cast<int>(y), 1, 1,
+                                             nullptr, nullptr, nullptr, nullptr));
+    SetForegroundWindow(owner.get());
+    // The first timer runs in the menu's own message loop, once the menu is on the screen.
+    SetTimer(nullptr, 0, USER_TIMER_MINIMUM, NoteShownMenu);
+    SetTimer(nullptr, 0, static_cast<UINT>(timeout), EndShownMenu);
+    TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, static_cast<int>(x), static_cast<int>(y), 0,
+                   owner.get(), nullptr);
+    if (shownMenu.items.empty())
+        return Fail("the menu did not show");
+    std::string items = "[";
+    for (const RECT& item : shownMenu.items) {
+        items += items.size() > 1 ? "," : "";
+        items += RectText(item);
+    }
+    items += "]";
+    return Print(Json().Rect("rect", shownMenu.window).Raw("items", items));
+}
+
 int WorkArea() {
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
@@ -348,9 +525,10 @@ int WorkArea() {
 }
 
 constexpr char kUsage[] =
-    "usage: zentrix_driver find [--timeout-ms N] | rect HWND | send HWND MSG WPARAM LPARAM "
-    "[--timeout-ms N] | post HWND MSG WPARAM LPARAM | region HWND | windows | text HWND | "
-    "workarea";
+    "usage: zentrix_driver find [--timeout-ms N] [--title TEXT]... | rect HWND | "
+    "send HWND MSG WPARAM LPARAM [--timeout-ms N] | post HWND MSG WPARAM LPARAM | region HWND | "
+    "windows | text HWND | items HWND | workarea | keys | cursor X Y | "
+    "showmenu X Y TIMEOUT_MS ITEM...";
 
 }  // namespace
 
@@ -366,6 +544,12 @@ int main(int argc, char** argv) {
         return Windows();
     if (command == "workarea")
         return WorkArea();
+    if (command == "keys")
+        return Keys();
+    if (command == "cursor")
+        return Cursor(args);
+    if (command == "showmenu")
+        return ShowMenu(args);
     if (command == "send")
         return Send(args);
     if (command == "post")
@@ -382,5 +566,7 @@ int main(int argc, char** argv) {
         return Region(window);
     if (command == "text")
         return Text(window);
+    if (command == "items")
+        return Items(window);
     return Fail(kUsage);
 }

@@ -1,0 +1,235 @@
+"""The right-click menu: where it opens, its items and check marks, and what its placement, Auto
+Move and Exit commands do to the clock.
+
+What the menu should look like comes from a menu of the driver's own with the expected items
+and marks, drawn by the same window system at the same point: the two must match pixel for
+pixel."""
+
+import shutil
+import tempfile
+import unittest
+from pathlib import Path
+
+from harness import ClockSession, write_skin
+
+SCREEN = (1024, 768)
+ITEMS = ["&Select Skin...", "-", "&Floating", "Dock &Left", "Dock &Right", "Dock &Top", "-",
+         "&Auto Move", "-", "A&bout Zentrix...", "&Exit"]
+TOP, LEFT, RIGHT, FLOATING, AUTO_MOVE = "Dock &Top", "Dock &Left", "Dock &Right", "&Floating", \
+    "&Auto Move"
+
+KEY = (255, 0, 255)
+ROOT_COLOUR = (255, 255, 255)
+GLYPH_COLOUR = (20, 130, 40)
+GLYPH = (9, 14, lambda x, y: GLYPH_COLOUR)
+# 200 by 40 with a notch of the key colour in one corner, so that a turn shows in the shape as
+# well as in the picture. Every glyph is the same block, so the face does not change with time.
+TILES = ("tiles", 200, 40)
+WIDE = ("wide", 600, 40)
+
+
+def paint(width, height):
+    def pixel(x, y):
+        if x >= width - 10 and y >= height - 10:
+            return KEY
+        return (30 + x % 200, 50 + 5 * y, 200 - x % 150)
+    return pixel
+
+
+def turned_clockwise(rows):
+    height = len(rows)
+    return [[rows[height - 1 - x][y] for x in range(height)] for y in range(len(rows[0]))]
+
+
+def turned_anticlockwise(rows):
+    width = len(rows[0])
+    return [[rows[x][width - 1 - y] for x in range(len(rows))] for y in range(width)]
+
+
+def area(shot, rect):
+    left, top, right, bottom = rect
+    return [[shot.pixel(x, y) for x in range(left, right)] for y in range(top, bottom)]
+
+
+def centre(rect):
+    return (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
+
+
+class MenuTest(unittest.TestCase):
+    """One display and prefix for the module; every test starts a clock of its own."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.folder = Path(tempfile.mkdtemp(prefix="zentrix-menu-"))
+        cls.addClassCleanup(shutil.rmtree, cls.folder, ignore_errors=True)
+        skins = [write_skin(cls.folder / TILES[0], *TILES[1:], paint(*TILES[1:]), GLYPH),
+                 write_skin(cls.folder / WIDE[0], *WIDE[1:], paint(*WIDE[1:]))]
+        cls.clock = ClockSession(skins=skins, screen=SCREEN, start=False)
+        cls.clock.__enter__()
+        cls.addClassCleanup(cls.clock.close)
+
+    def start(self, x, skin=TILES):
+        self.clock.write_settings(f"[skin]\nname={skin[0]}\n[position]\nx={x}\ny=0\n")
+        self.addCleanup(self.clock.stop)
+        self.clock.park_pointer()
+        window = self.clock.start()
+        self.assertEqual(window["rect"], [x, 0, x + skin[1], skin[2]])
+
+    def rect(self):
+        return self.clock.window()["rect"]
+
+    def assertComesTo(self, rect, timeout=5.0):
+        self.clock.wait_for(lambda: self.rect() == rect, timeout)
+        self.assertEqual(self.rect(), rect)
+
+    def open_checked_menu(self, x, y, checked):
+        """Right-clicks (x, y) and checks that the clock's menu shows ITEMS with exactly the
+        marks named in checked. Returns the open menu's item rectangles by text."""
+        self.clock.park_pointer()
+        expected, reference = self.clock.reference_menu(
+            x, y, [("+" if item in checked else "") + item for item in ITEMS])
+        menu = self.clock.open_menu(x, y)
+        self.assertIsNotNone(menu, f"no menu after a right-click at {(x, y)}")
+        self.assertEqual(menu["owner"], self.clock.hwnd)
+        shot = self.clock.capture()
+        self.assertEqual(menu["rect"], reference["rect"], "the menu has another size or place")
+        # Item by item first, so that a failure names the items that look wrong.
+        wrong = [text for text, item in zip(ITEMS, reference["items"])
+                 if area(shot, item) != area(expected, item)]
+        self.assertEqual(wrong, [], f"items unlike {sorted(checked)} checked; "
+                                    f"see {shot.path} and {expected.path}")
+        self.assertEqual(area(shot, menu["rect"]), area(expected, menu["rect"]))
+        return dict(zip(ITEMS, reference["items"]))
+
+    def choose(self, items, text):
+        self.clock.xdotool("mousemove", *centre(items[text]))
+        self.clock.xdotool("click", "1")
+        self.assertTrue(self.clock.wait_for(lambda: self.clock.menu_window() is None, 5))
+
+    def face(self):
+        """The clock window's pixels on the screen, the root window showing through holes."""
+        return area(self.clock.capture(), self.rect())
+
+    # -- the menu and its marks --------------------------------------------------------------
+
+    def test_right_click_opens_the_menu_at_the_click_point_with_the_current_marks(self):
+        self.start(300)
+        self.open_checked_menu(310, 17, {TOP, AUTO_MOVE})
+        menu = self.clock.menu_window()
+        self.assertEqual(menu["rect"][:2], [310, 17])
+        self.clock.key("Escape")
+        self.assertTrue(self.clock.wait_for(lambda: self.clock.menu_window() is None, 5))
+        self.assertEqual(self.rect(), [300, 0, 500, 40])
+
+    def test_auto_move_item_flips_its_mark(self):
+        self.start(300)
+        items = self.open_checked_menu(320, 12, {TOP, AUTO_MOVE})
+        self.choose(items, AUTO_MOVE)
+        items = self.open_checked_menu(330, 14, {TOP})
+        self.choose(items, AUTO_MOVE)
+        self.open_checked_menu(340, 16, {TOP, AUTO_MOVE})
+        self.clock.key("Escape")
+        # Flipping moves nothing.
+        self.assertEqual(self.rect(), [300, 0, 500, 40])
+
+    # -- placement commands ------------------------------------------------------------------
+
+    def assertFaceIs(self, expected, label):
+        shown = self.face()
+        wrong = sum(a != b for row_a, row_b in zip(shown, expected) for a, b in zip(row_a, row_b))
+        self.assertEqual((len(shown[0]), len(shown)), (len(expected[0]), len(expected)), label)
+        self.assertEqual(wrong, 0, f"{label}: {wrong} pixels differ")
+
+    def test_dock_commands_turn_the_face_and_pull_the_clock_onto_the_edge(self):
+        self.start(300)
+        # The face on top is the background with eight glyph blocks stamped on it and the
+        # notch cut out.
+        glyph_area = GLYPH[0] * GLYPH[1]
+        upright = self.clock.wait_for(
+            lambda: (face := self.face()) and sum(row.count(GLYPH_COLOUR) for row in face)
+            == 8 * glyph_area and face, 5)  # once the first paint is on the screen
+        self.assertTrue(upright, "no face of eight glyphs on the screen")
+        background = paint(*TILES[1:])
+        glyph_pixels = 0
+        for y, row in enumerate(upright):
+            for x, colour in enumerate(row):
+                if colour == GLYPH_COLOUR:
+                    glyph_pixels += 1
+                    continue
+                drawn = background(x, y)
+                self.assertEqual(colour, ROOT_COLOUR if drawn == KEY else drawn, (x, y))
+        self.assertEqual(glyph_pixels, 8 * glyph_area)
+
+        width, height = TILES[1:]
+        right_x = SCREEN[0] - height
+        items = self.open_checked_menu(310, 17, {TOP, AUTO_MOVE})
+        self.choose(items, RIGHT)
+        self.assertComesTo([right_x, 0, SCREEN[0], width])
+        self.assertFaceIs(turned_clockwise(upright), "docked right")
+
+        # Slid down the right edge, then docked on top: pulled back inside the screen.
+        self.clock.focus()
+        self.clock.xdotool("keydown", "shift")
+        try:
+            self.clock.xdotool("mousemove", right_x + 20, 30)
+            self.clock.xdotool("mousedown", "1")
+            self.clock.xdotool("mousemove", right_x + 25, 430)
+            self.clock.xdotool("mouseup", "1")
+        finally:
+            self.clock.xdotool("keyup", "shift")
+        self.assertComesTo([right_x, 400, SCREEN[0], 400 + width])
+        items = self.open_checked_menu(right_x + 20, 500, {RIGHT, AUTO_MOVE})
+        self.choose(items, TOP)
+        self.assertComesTo([SCREEN[0] - width, 0, SCREEN[0], height])
+        self.assertFaceIs(upright, "docked on top again")
+
+        items = self.open_checked_menu(SCREEN[0] - 150, 20, {TOP, AUTO_MOVE})
+        self.choose(items, LEFT)
+        self.assertComesTo([0, 0, height, width])
+        self.assertFaceIs(turned_anticlockwise(upright), "docked left")
+
+        items = self.open_checked_menu(20, 100, {LEFT, AUTO_MOVE})
+        self.choose(items, FLOATING)
+        self.assertComesTo([0, 0, width, height])
+        self.assertFaceIs(upright, "floating")
+        self.open_checked_menu(20, 20, {FLOATING, AUTO_MOVE})
+        self.clock.key("Escape")
+
+    # -- Exit --------------------------------------------------------------------------------
+
+    def test_exit_saves_the_dragged_position_and_the_skin(self):
+        self.start(300)
+        self.clock.focus()
+        self.clock.xdotool("keydown", "shift")
+        try:
+            self.clock.xdotool("mousemove", 310, 20)
+            self.clock.xdotool("mousedown", "1")
+            self.clock.xdotool("mousemove", 463, 25)
+            self.clock.xdotool("mouseup", "1")
+        finally:
+            self.clock.xdotool("keyup", "shift")
+        self.assertComesTo([453, 0, 653, 40])
+        items = self.open_checked_menu(460, 10, {TOP, AUTO_MOVE})
+        self.choose(items, "&Exit")
+        self.assertTrue(self.clock.wait_exit(), "the clock still runs after Exit")
+        self.assertEqual(self.clock.settings(), {"position": {"x": "453", "y": "0"},
+                                                 "skin": {"name": TILES[0]}})
+
+    def test_exit_while_dodged_saves_the_dodged_place(self):
+        # Home 100..699; the dodge takes it to 100 + 512 - 600 = 12, still over part of its
+        # home, where the pointer can rest on it without the next tick sending it back.
+        self.start(100, WIDE)
+        self.clock.focus()
+        self.clock.xdotool("mousemove", 150, 20)
+        self.assertComesTo([12, 0, 612, 40])
+        self.clock.xdotool("mousemove", 300, 21)
+        self.clock.xdotool("click", "3")
+        self.assertIsNotNone(self.clock.wait_for(self.clock.menu_window, 5))
+        self.clock.xdotool("key", "e")  # "&Exit", chosen without moving the pointer
+        self.assertTrue(self.clock.wait_exit(), "the clock still runs after Exit")
+        self.assertEqual(self.clock.settings(), {"position": {"x": "12", "y": "0"},
+                                                 "skin": {"name": WIDE[0]}})
+
+
+if __name__ == "__main__":
+    unittest.main()
