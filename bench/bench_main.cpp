@@ -63,7 +63,7 @@ Row TimeKeptTick(const std::string& name, const BenchSkin& skin, DockMode mode) 
 }
 
 // The steps of one paint timed apart: compose, then the turn for a side edge, then the shape
-// when the skin's follows its face. Each step starts from what the clock's own earlier steps
+// when the skin's shape follows its face. Each step starts from what the clock's own earlier steps
 // made, so both builders get the same input.
 void TimeTickSteps(const std::string& name, const BenchSkin& skin, DockMode mode,
                    std::vector<Row>& rows) {
@@ -160,26 +160,23 @@ int main(int argc, char** argv) {
         std::string name;
         BenchSkin skin;
     };
-    std::vector<NamedSkin> skins(3);
-    skins[0].name = "back2";
-    skins[1].name = "neon";
-    skins[2].name = "sidebar";
-    for (NamedSkin& named : skins) {
-        if (!LoadBenchSkin(skinsFolder + "\\" + named.name, named.skin)) {
-            std::fprintf(stderr, "cannot load skin %s from %s\n", named.name.c_str(),
-                         skinsFolder.c_str());
+    std::vector<NamedSkin> skins;
+    for (const char* name : {"back2", "neon", "sidebar"}) {
+        skins.push_back({name, {}});
+        if (!LoadBenchSkin(skinsFolder + "\\" + name, skins.back().skin)) {
+            std::fprintf(stderr, "cannot load skin %s from %s\n", name, skinsFolder.c_str());
             return 2;
         }
     }
-    NamedSkin holed{"400x120 holed", {}};
-    MakeHoledFaceSkin(holed.skin);
+    skins.push_back({"holed", {}});
+    MakeHoledFaceSkin(skins.back().skin);
 
     std::vector<Row> rows;
-    for (const NamedSkin* named : {&skins[0], &skins[1], &skins[2], &holed}) {
+    for (const NamedSkin& named : skins) {
         PixelImage face;
-        ComposeFace(face, named->skin.background, named->skin.glyphs, kTime, DockTop);
+        ComposeFace(face, named.skin.background, named.skin.glyphs, kTime, DockTop);
         rows.push_back(
-            TimeRegion("region " + named->name + " face " + SizeText(face), face, named->skin.key));
+            TimeRegion("region " + named.name + " face " + SizeText(face), face, named.skin.key));
     }
     const ColorValue magenta = MakeColorValue(255, 0, 255);
     const PixelImage noise = NoiseImage(512, 256, magenta, kNoiseSeed);
@@ -188,20 +185,20 @@ int main(int argc, char** argv) {
     rows.push_back(TimeRegion("region 1920x200 full-width skin", wide, magenta));
 
     std::vector<Row> steps, kept;
-    for (const NamedSkin* named : {&skins[0], &skins[1], &skins[2], &holed}) {
+    for (const NamedSkin& named : skins) {
         for (const DockMode mode : {DockTop, DockRight}) {
             const std::string name =
-                "tick " + named->name + (mode == DockTop ? " DockTop" : " DockRight");
-            rows.push_back(TimeTick(name, named->skin, mode));
-            TimeTickSteps(name, named->skin, mode, steps);
-            kept.push_back(TimeKeptTick(name, named->skin, mode));
+                "tick " + named.name + (mode == DockTop ? " DockTop" : " DockRight");
+            rows.push_back(TimeTick(name, named.skin, mode));
+            TimeTickSteps(name, named.skin, mode, steps);
+            kept.push_back(TimeKeptTick(name, named.skin, mode));
         }
     }
 
     std::vector<Row> memory;
-    for (const NamedSkin* named : {&skins[0], &skins[1], &skins[2], &holed})
+    for (const NamedSkin& named : skins)
         memory.push_back(
-            TimeNewPixels(named->skin.background.Width(), named->skin.background.Height()));
+            TimeNewPixels(named.skin.background.Width(), named.skin.background.Height()));
 
     std::printf("Median time a run at %s; every case repeated for at least 0.5 s and 3 runs.\n",
                 std::string(kTime).c_str());

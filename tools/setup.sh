@@ -9,7 +9,7 @@ packages=(
     googletest libgtest-dev
     wine wine64
     xvfb xauth x11-utils x11-apps xdotool imagemagick
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev valgrind
 )
 
 missing=()
