@@ -128,11 +128,17 @@ void ClockWindow::OnClose() {
 }
 
 void ClockWindow::SetShape(UniqueRegion region) {
+    // A picture entirely of the key colour would cut the whole window away and leave a clock
+    // nobody can see or right-click; it keeps its rectangle instead.
+    RECT box{};
+    if (GetRgnBox(region.get(), &box) == NULLREGION)
+        region.reset();
     // Most paints of a shape-following face give the shape it already has. Handing it over again
     // would cost a round trip to the display, and under Wine memory that is never given back.
     // The handle last handed over is the window's now, so its copy is what is compared.
     const UniqueRegion current(CreateRectRgn(0, 0, 0, 0));
-    if (GetWindowRgn(Handle(), current.get()) != ERROR && EqualRgn(current.get(), region.get()))
+    const bool shaped = GetWindowRgn(Handle(), current.get()) != ERROR;
+    if (region ? shaped && EqualRgn(current.get(), region.get()) : !shaped)
         return;
     // The window owns a region it accepted; one it refused is still ours to free.
     if (!SetWindowRgn(Handle(), region.get(), TRUE))

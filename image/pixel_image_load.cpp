@@ -1,6 +1,8 @@
 // Loading a PixelImage from a file: Targa through the program's own reader, everything else
 // through the platform's bitmap loader.
 
+#include <vector>
+
 #include "image/bmp_header.h"
 #include "image/file_bytes.h"
 #include "image/image_limits.h"
@@ -16,20 +18,23 @@ bool PixelImage::Load(const std::string& path) {
 
 namespace {
 
-// Whether a BMP file declares a size the clock is willing to allocate, read before the
-// platform's loader sees the file. A file too short to tell is left to the loader.
-bool DeclaresAcceptableSize(const std::string& path) {
+// Whether a file is a complete BMP of a size the clock is willing to allocate, read before the
+// platform's loader sees it: the loader reads past the end of a cut-off file.
+bool IsLoadableBmp(const std::string& path) {
     const UniqueFile file = OpenForReading(path);
-    if (!file)
-        return true;
-    const std::optional<BmpDimensions> size = ReadBmpDimensions(ReadUpTo(file.get(), kBmpHeaderBytes));
-    return !size || IsAcceptableImageSize(size->width, size->height);
+    LARGE_INTEGER fileSize{};
+    if (!file || !GetFileSizeEx(file.get(), &fileSize))
+        return false;
+    const std::vector<std::uint8_t> start = ReadUpTo(file.get(), kBmpLayoutBytes);
+    const std::optional<BmpDimensions> size = ReadBmpDimensions(start);
+    return size && IsAcceptableImageSize(size->width, size->height) &&
+           IsCompleteBmp(start, static_cast<std::uint64_t>(fileSize.QuadPart));
 }
 
 }  // namespace
 
 bool PixelImage::LoadBmp(const std::string& path) {
-    if (!DeclaresAcceptableSize(path))
+    if (!IsLoadableBmp(path))
         return false;  // like a file that cannot be read: the previous picture stays
     const UniqueBitmap loaded(static_cast<HBITMAP>(LoadImageA(
         nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));

@@ -32,6 +32,8 @@ bool ClockWindow::LoadSkin(std::string name) {
     // No background has ever loaded: rather than shrink to nothing and become unreachable, the
     // window keeps its size and shape and shows the plain text face.
     if (windowWidth == 0 || windowHeight == 0) {
+        homeX = posX;  // the clock rests where it stands; no tick moves it
+        homeY = posY;
         InvalidateRect(Handle(), nullptr, TRUE);
         return false;
     }

@@ -430,6 +430,16 @@ class ClockSession:
         data = self.settings_bytes()
         return None if data is None else parse_settings(data)
 
+    def wine(self, *args):
+        """Runs a program of the Wine installation (cmd, winepath, reg...) in the session's
+        prefix and returns its standard output as text."""
+        return _run(["wine", *args], self.env).stdout.decode("latin-1")
+
+    def app_data_path(self):
+        """Where the user's application data folder (%APPDATA%) of the prefix is."""
+        folder = self.wine("cmd", "/c", "echo %APPDATA%").strip()
+        return Path(self.wine("winepath", "-u", folder).strip()).resolve()
+
     # -- the clock window --------------------------------------------------------------------
 
     def driver(self, *args, check=True, timeout=_COMMAND_TIMEOUT):

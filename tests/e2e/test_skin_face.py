@@ -1,0 +1,228 @@
+"""The face on screen: the glyphs of the current time laid over the skin's background, in the
+window shape that the skin's key colour cuts. The expected faces are composed here from the
+skin's own bitmaps."""
+
+import configparser
+import os
+import shutil
+import tempfile
+import time
+import unittest
+from datetime import datetime
+from pathlib import Path
+from zoneinfo import ZoneInfo
+
+from harness import Bitmap, ClockSession, write_bmp, write_skin
+
+WHITE = (255, 255, 255)
+# The display's root window, seen through the holes of the clock's shape.
+ROOT_COLOUR = WHITE
+GLYPH_CHARACTERS = "0123456789:"
+
+
+class Skin:
+    """A skin folder's background, glyphs and keys, and the faces the clock makes of them."""
+
+    def __init__(self, folder):
+        folder = Path(folder)
+        config = configparser.ConfigParser()
+        config.optionxform = str  # the clock reads keys case-sensitively
+        config.read(folder / "config.ini")
+        self.key = tuple(int(config["Transparency"][c]) & 255 for c in "RGB")
+        self.shape_follows_face = config["Bitmaps"]["Trans"] == "1"
+        background = Bitmap(folder / f"{config['Bitmaps']['Background']}.bmp")
+        self.width, self.height = background.width, background.height
+        self.background = [[background.pixel(x, y) for x in range(self.width)]
+                           for y in range(self.height)]
+        self.glyphs = {c: Bitmap(folder / f"{i}.bmp") for i, c in enumerate(GLYPH_CHARACTERS)}
+
+    def face(self, text):
+        """The face for a time text, as rows of (r, g, b)."""
+        face = [list(row) for row in self.background]
+        glyphs = [self.glyphs[c] for c in text]
+        # One line of glyphs, centred with each size halved on its own, all tops level.
+        left = self.width // 2 - sum(g.width for g in glyphs) // 2
+        top = self.height // 2 - max(g.height for g in glyphs) // 2
+        for glyph in glyphs:
+            for gy in range(glyph.height):
+                for gx in range(glyph.width):
+                    x, y = left + gx, top + gy
+                    colour = glyph.pixel(gx, gy)
+                    if colour != WHITE and 0 <= x < self.width and 0 <= y < self.height:
+                        face[y][x] = colour
+            left += glyph.width
+        return face
+
+    def opaque(self, picture):
+        """The pixels of a picture (rows of colours) that are not of the key colour."""
+        return {(x, y) for y, row in enumerate(picture) for x, colour in enumerate(row)
+                if colour != self.key}
+
+    def screen_view(self, text):
+        """How the clock window looks for a time text: the face inside the shape, the root
+        window outside it."""
+        face = self.face(text)
+        shape = self.opaque(face if self.shape_follows_face else self.background)
+        return [[colour if (x, y) in shape else ROOT_COLOUR for x, colour in enumerate(row)]
+                for y, row in enumerate(face)]
+
+
+def region_pixels(rects):
+    return {(x, y) for left, top, right, bottom in rects
+            for y in range(top, bottom) for x in range(left, right)}
+
+
+def observed(action):
+    """Runs action and gives its result with the seconds whose face it may have seen: the
+    clock repaints once a second, so up to one second before the action began."""
+    before = time.time()
+    result = action()
+    after = time.time()
+    return result, range(int(before) - 1, int(after) + 1)
+
+
+class FaceSession:
+    """One clock for the tests of a class, started with the skin that skin_folder() gives."""
+
+    SETTINGS = None
+
+    @classmethod
+    def setUpClass(cls):
+        folder = cls.skin_folder()
+        cls.skin = Skin(folder)
+        cls.clock = ClockSession(skins=[folder], settings=cls.SETTINGS)
+        cls.clock.__enter__()
+        cls.addClassCleanup(cls.clock.close)
+        time.sleep(1.2)  # past the first tick, whatever the first paint showed
+
+    def time_text(self, seconds):
+        return datetime.fromtimestamp(seconds, ZoneInfo(self.clock.env["TZ"])).strftime(
+            "%H:%M:%S")
+
+    def assertScreenShowsFace(self):
+        left, top = self.clock.window()["rect"][:2]
+        shot, seconds = observed(self.clock.capture)
+        shown = [[shot.pixel(left + x, top + y) for x in range(self.skin.width)]
+                 for y in range(self.skin.height)]
+        mismatches = {}
+        for second in seconds:
+            text = self.time_text(second)
+            expected = self.skin.screen_view(text)
+            if shown == expected:
+                return
+            mismatches[text] = [((x, y), shown[y][x], colour)
+                                for y, row in enumerate(expected) for x, colour in enumerate(row)
+                                if shown[y][x] != colour]
+        self.fail("the screen shows none of the faces "
+                  + "; ".join(f"{text}: {len(wrong)} pixels differ, first {wrong[:3]}"
+                              for text, wrong in mismatches.items())
+                  + f"; see {shot.path}")
+
+    def assertShapeIsFaceForOneOf(self, shape, seconds):
+        for second in seconds:
+            if shape == self.skin.opaque(self.skin.face(self.time_text(second))):
+                return
+        self.fail(f"the window shape ({len(shape)} pixels) fits the face of none of "
+                  f"{[self.time_text(s) for s in seconds]}")
+
+    def test_screen_shows_the_face_composed_for_the_time(self):
+        self.assertScreenShowsFace()
+
+
+class ShapeFromBackground:
+    def test_shape_is_the_non_key_pixels_of_the_background(self):
+        shape = region_pixels(self.clock.region_rects())
+        expected = self.skin.opaque(self.skin.background)
+        self.assertTrue(shape == expected,
+                        f"{len(shape ^ expected)} pixels wrong; in the shape but key: "
+                        f"{sorted(shape - expected)[:5]}, missing: {sorted(expected - shape)[:5]}")
+
+
+MADE_SKIN = "facet"
+MADE_KEY = (30, 160, 90)
+MADE_SIZE = (150, 46)
+
+
+def make_skin(folder):
+    """A skin with a background full of holes of an unusual key colour, digits of ten sizes
+    and a colon taller than all of them. Even background sides with an odd colon height, and
+    time texts of odd width, tell halving each size apart from halving the difference."""
+    width, height = MADE_SIZE
+
+    def background(x, y):
+        if y == 0:
+            hole = x != width - 1  # a row whose one opaque pixel is its last
+        elif y == height - 1:
+            hole = x % 2 == 1  # a row of single pixels
+        else:
+            hole = (x < 3 and y % 4 < 2) or (x * 7 + y * 3) % 23 == 0
+        return MADE_KEY if hole else (x * 5 % 256, y * 5 % 256, 128)
+
+    write_skin(folder, width, height, background, key=MADE_KEY)
+
+    def glyph(index):
+        def pixel(x, y):
+            if (x + y + index) % 3 == 0:
+                return WHITE  # see-through
+            if x == y:
+                return (254, 255, 255)  # next to white, but drawn
+            if y == 2:
+                return MADE_KEY  # drawn too: only the background cuts this skin's shape
+            return (20 * index, 255 - 20 * index, 60 + 4 * x)
+        return pixel
+
+    for digit in range(10):
+        write_bmp(folder / f"{digit}.bmp", 9 + digit % 3, 20 + digit, glyph(digit))
+    write_bmp(folder / "10.bmp", 5, 31, glyph(10))
+
+
+class MadeSkinTest(FaceSession, ShapeFromBackground, unittest.TestCase):
+    """A skin made by the test, saved with a position below the top edge."""
+
+    SETTINGS = f"[skin]\r\nname={MADE_SKIN}\r\n[position]\r\nx=300\r\ny=57\r\n"
+
+    @classmethod
+    def skin_folder(cls):
+        made = Path(tempfile.mkdtemp(prefix="zentrix-e2e-skin-"))
+        cls.addClassCleanup(shutil.rmtree, made)
+        make_skin(made / MADE_SKIN)
+        return made / MADE_SKIN
+
+    def test_saved_position_is_docked_to_the_top_edge_not_centred(self):
+        self.assertEqual(self.clock.window()["rect"], [300, 0, 300 + MADE_SIZE[0], MADE_SIZE[1]])
+
+
+def sample_skin(name):
+    return Path(os.environ["ZENTRIX_SKINS"]) / name
+
+
+class DefaultSkinTest(FaceSession, ShapeFromBackground, unittest.TestCase):
+    """back2, the default skin: magenta key, shape cut once from the background."""
+
+    @classmethod
+    def skin_folder(cls):
+        return sample_skin("back2")
+
+
+class ShapeFollowsFaceTest(FaceSession, unittest.TestCase):
+    """neon: green key in background and glyphs alike, shape rebuilt from every face."""
+
+    SETTINGS = "[skin]\r\nname=neon\r\n"
+
+    @classmethod
+    def skin_folder(cls):
+        return sample_skin("neon")
+
+    def test_shape_follows_the_digits_every_second(self):
+        self.assertTrue(self.skin.shape_follows_face)
+        shapes = []
+        for _ in range(2):
+            rects, seconds = observed(self.clock.region_rects)
+            shapes.append(region_pixels(rects))
+            self.assertShapeIsFaceForOneOf(shapes[-1], seconds)
+            time.sleep(1.1)  # a later second has been painted
+        self.assertNotEqual(shapes[0], shapes[1])
+
+
+if __name__ == "__main__":
+    unittest.main()
