@@ -24,5 +24,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     FuzzExpect(size >= kBmpHeaderBytes && data[0] == 'B' && data[1] == 'M');
     FuzzExpect(dimensions->height >= 0);
+
+    // The completeness check sees the first kBmpLayoutBytes and the file's size. A file it
+    // passes holds its headers, and a shorter file of the same start never passes.
+    const auto start = file.first(std::min(size, kBmpLayoutBytes));
+    if (IsCompleteBmp(start, size)) {
+        FuzzExpect(size >= 26);
+        FuzzExpect(!IsCompleteBmp(start, 0));
+    }
     return 0;
 }
