@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/clock_face.h"
 #include "app/clock_window_state.h"
 #include "win/dialog.h"
 
@@ -55,4 +56,6 @@ private:
 
     bool OnSysCommand(WPARAM command);
     void OnClose();
+
+    ClockFace face;  // the last paint's face; its images serve the next paint
 };

@@ -28,11 +28,12 @@ void ClockWindow::PaintMinimised(HDC dc) {
 }
 
 void ClockWindow::PaintFace(HDC dc, const std::string& time) {
-    PixelImage face;
-    ComposeFace(face, background, glyphs, time, dockMode);
+    const PixelImage& shown = face.Compose(background, glyphs, time, dockMode);
+    if (shown.IsEmpty())
+        return;  // no memory for the face: the window keeps its shape until a later paint
     if (shapeFollowsFace)
-        SetShape(face.CreateRegion(KeyColor()));
-    face.Draw(dc, 0, 0);
+        SetShape(shown.CreateRegion(KeyColor()));
+    shown.Draw(dc, 0, 0);
 }
 
 // Stands in while no skin has a background to show. With no background at all the text is

@@ -2,11 +2,10 @@
 
 #include <cstring>
 
-#include "app/clock_face.h"
-
-void PaintTick(const BenchSkin& skin, std::string_view time, DockMode mode, TickResult& result) {
-    ComposeFace(result.face, skin.background, skin.glyphs, time, mode);
-    result.shape = skin.shapeFollowsFace ? result.face.CreateRegion(skin.key) : UniqueRegion();
+void PaintTick(const BenchSkin& skin, std::string_view time, DockMode mode, ClockFace& kept,
+               TickResult& result) {
+    result.face = &kept.Compose(skin.background, skin.glyphs, time, mode);
+    result.shape = skin.shapeFollowsFace ? result.face->CreateRegion(skin.key) : UniqueRegion();
 }
 
 bool SamePixels(const PixelImage& a, const PixelImage& b) {
@@ -17,7 +16,7 @@ bool SamePixels(const PixelImage& a, const PixelImage& b) {
 }
 
 bool SameTick(const TickResult& a, const TickResult& b) {
-    if (!SamePixels(a.face, b.face) || bool(a.shape) != bool(b.shape))
+    if (!a.face || !b.face || !SamePixels(*a.face, *b.face) || bool(a.shape) != bool(b.shape))
         return false;
     return !a.shape || EqualRgn(a.shape.get(), b.shape.get());
 }

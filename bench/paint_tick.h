@@ -4,16 +4,19 @@
 
 #include <string_view>
 
+#include "app/clock_face.h"
 #include "app/dock_mode.h"
 #include "bench/bench_skin.h"
 
 struct TickResult {
-    PixelImage face;
-    UniqueRegion shape;  // empty unless the skin's shape follows its face
+    const PixelImage* face = nullptr;  // held by whoever painted it
+    UniqueRegion shape;                // empty unless the skin's shape follows its face
 };
 
-// The clock's own paint work, as its WM_PAINT handler does it before drawing.
-void PaintTick(const BenchSkin& skin, std::string_view time, DockMode mode, TickResult& result);
+// The clock's own paint work, as its WM_PAINT handler does it before drawing, in `kept`, which
+// lives from tick to tick as the window's face does.
+void PaintTick(const BenchSkin& skin, std::string_view time, DockMode mode, ClockFace& kept,
+               TickResult& result);
 
 // Identical size and identical bytes, the fourth byte of every pixel included.
 bool SamePixels(const PixelImage& a, const PixelImage& b);

@@ -33,12 +33,13 @@ void ComposeUnturned(const BenchSkin& skin, std::string_view time, PixelImage& f
     StampTime(skin, time, face);
 }
 
-void ReferenceTick(const BenchSkin& skin, std::string_view time, DockMode mode,
+void ReferenceTick(const BenchSkin& skin, std::string_view time, DockMode mode, PixelImage& face,
                    TickResult& result) {
-    ComposeUnturned(skin, time, result.face);
+    ComposeUnturned(skin, time, face);
     if (mode == DockRight)
-        RotateByPixels(result.face, 90);
+        RotateByPixels(face, 90);
     if (mode == DockLeft)
-        RotateByPixels(result.face, 270);
-    result.shape = skin.shapeFollowsFace ? RunByRunRegion(result.face, skin.key) : UniqueRegion();
+        RotateByPixels(face, 270);
+    result.face = &face;
+    result.shape = skin.shapeFollowsFace ? RunByRunRegion(face, skin.key) : UniqueRegion();
 }

@@ -15,6 +15,7 @@ void StampTime(const BenchSkin& skin, std::string_view time, PixelImage& face);
 // A fresh copy of the background with the glyphs of `time` stamped on.
 void ComposeUnturned(const BenchSkin& skin, std::string_view time, PixelImage& face);
 
-// ComposeUnturned, then RotateByPixels for a side edge, then RunByRunRegion when the skin's shape
-// follows its face.
-void ReferenceTick(const BenchSkin& skin, std::string_view time, DockMode mode, TickResult& result);
+// ComposeUnturned into `face`, then RotateByPixels for a side edge, then RunByRunRegion when the
+// skin's shape follows its face.
+void ReferenceTick(const BenchSkin& skin, std::string_view time, DockMode mode, PixelImage& face,
+                   TickResult& result);

@@ -30,6 +30,12 @@ bool PixelImage::Create(int newWidth, int newHeight) {
     return true;
 }
 
+bool PixelImage::EnsureSize(int newWidth, int newHeight) {
+    if (!IsEmpty() && width == newWidth && height == newHeight)
+        return true;
+    return Create(newWidth, newHeight);
+}
+
 void PixelImage::Destroy() {
     pixels = nullptr;
     bitmap.reset();

@@ -28,6 +28,9 @@ public:
     // when this fails. Returns false (and stays empty) when width or height is 0 or the
     // platform gives no bitmap.
     bool Create(int width, int height);
+    // Create, except that an image of that size already keeps its bitmap and its pixels: the
+    // first write to new pixel memory can cost more than everything a paint does with it.
+    bool EnsureSize(int width, int height);
     void Destroy();
 
     int Draw(HDC dc, int x, int y) const;

@@ -145,8 +145,8 @@ protected:
 };
 
 TEST_F(ClockFaceTest, StampsGlyphsWithWhiteSeeThrough) {
-    PixelImage face;
-    ComposeFace(face, background, glyphs, "12:34:56", DockTop);
+    ClockFace clockFace;
+    const PixelImage& face = clockFace.Compose(background, glyphs, "12:34:56", DockTop);
     ASSERT_EQ(face.Width(), 100);
     ASSERT_EQ(face.Height(), 40);
     for (int x : {16, 26, 36, 40, 50, 60, 64, 74})
@@ -157,27 +157,71 @@ TEST_F(ClockFaceTest, StampsGlyphsWithWhiteSeeThrough) {
 }
 
 TEST_F(ClockFaceTest, SideDocksTurnTheFinishedFace) {
-    PixelImage right;
-    ComposeFace(right, background, glyphs, "12:34:56", DockRight);
+    ClockFace clockFace;
+    const PixelImage& right = clockFace.Compose(background, glyphs, "12:34:56", DockRight);
     ASSERT_EQ(right.Width(), 40);
     ASSERT_EQ(right.Height(), 100);
     EXPECT_EQ(right.ColorAt(40 - 1 - 10, 16), kInk);  // clockwise: (x, y) -> (H - 1 - y, x)
 
-    PixelImage left;
-    ComposeFace(left, background, glyphs, "12:34:56", DockLeft);
+    const PixelImage& left = clockFace.Compose(background, glyphs, "12:34:56", DockLeft);
     EXPECT_EQ(left.ColorAt(10, 100 - 1 - 16), kInk);  // counter-clockwise: (x, y) -> (y, W - 1 - x)
 
-    PixelImage floating;
-    ComposeFace(floating, background, glyphs, "12:34:56", Floating);
-    EXPECT_EQ(floating.Width(), 100);
+    EXPECT_EQ(clockFace.Compose(background, glyphs, "12:34:56", Floating).Width(), 100);
 }
 
 TEST_F(ClockFaceTest, EmptyBackgroundOrTimeGiveNothingOrTheBackground) {
-    PixelImage face;
-    ComposeFace(face, PixelImage{}, glyphs, "12:34:56", DockTop);
-    EXPECT_TRUE(face.IsEmpty());
-    ComposeFace(face, background, glyphs, "", DockTop);
-    EXPECT_EQ(face.ColorAt(16, 10), kBackground);
+    ClockFace clockFace;
+    EXPECT_TRUE(clockFace.Compose(PixelImage{}, glyphs, "12:34:56", DockTop).IsEmpty());
+    EXPECT_EQ(clockFace.Compose(background, glyphs, "", DockTop).ColorAt(16, 10), kBackground);
+}
+
+// One face composed after another must show nothing of the one before, whatever changed between
+// them, and must not make new images while nothing but the time changes.
+TEST_F(ClockFaceTest, KeptImagesShowTheSameFaceAsNewOnes) {
+    PixelImage wide;
+    ASSERT_TRUE(wide.Create(120, 30));
+    Fill(wide, RGB(0, 128, 0));
+    struct Paint {
+        const PixelImage& background;
+        const char* time;
+        DockMode mode;
+    };
+    const Paint paints[] = {
+        {background, "12:34:56", DockRight}, {background, "00:00:00", DockRight},
+        {background, "11:11:11", DockTop},   {wide, "12:34:56", DockLeft},
+        {wide, "09:59:59", DockLeft},        {background, "", Floating},
+    };
+    ClockFace kept;
+    const Paint* previous = nullptr;
+    const std::uint32_t* previousPixels = nullptr;
+    for (const Paint& paint : paints) {
+        const PixelImage& face = kept.Compose(paint.background, glyphs, paint.time, paint.mode);
+        ClockFace fresh;
+        const PixelImage& expected =
+            fresh.Compose(paint.background, glyphs, paint.time, paint.mode);
+        ASSERT_EQ(face.Width(), expected.Width()) << paint.time;
+        ASSERT_EQ(face.Height(), expected.Height()) << paint.time;
+        for (int y = 0; y < face.Height(); ++y)
+            for (int x = 0; x < face.Width(); ++x)
+                ASSERT_EQ(face.ColorAt(x, y), expected.ColorAt(x, y))
+                    << paint.time << " at " << x << ", " << y;
+        if (previous && &previous->background == &paint.background &&
+            previous->mode == paint.mode) {
+            EXPECT_EQ(face.Pixels().pixels, previousPixels) << paint.time;
+        }
+        previous = &paint;
+        previousPixels = face.Pixels().pixels;
+    }
+}
+
+TEST_F(ClockFaceTest, AnUnturnedFaceGivesTheTurnedImageBack) {
+    ClockFace clockFace;
+    clockFace.Compose(background, glyphs, "12:34:56", DockTop);
+    const long upright = UniqueBitmap::Live();
+    clockFace.Compose(background, glyphs, "12:34:56", DockRight);
+    EXPECT_EQ(UniqueBitmap::Live(), upright + 1);
+    clockFace.Compose(background, glyphs, "12:34:56", Floating);
+    EXPECT_EQ(UniqueBitmap::Live(), upright);
 }
 
 TEST(LocalTimeTextTest, IsEightCharactersOfDigitsAndColons) {

@@ -54,11 +54,11 @@ bool WriteFacePreview(const std::string& folder, std::string_view time, DockMode
                       const std::string& outPath) {
     SkinImages skin;
     LoadSkinImages(folder, skin);
-    PixelImage face;
-    ComposeFace(face, skin.background, skin.glyphs, time, mode);
-    if (face.IsEmpty())
+    ClockFace face;
+    const PixelImage& shown = face.Compose(skin.background, skin.glyphs, time, mode);
+    if (shown.IsEmpty())
         return false;
-    const std::vector<std::uint8_t> bytes = EncodeBmp24(face);
+    const std::vector<std::uint8_t> bytes = EncodeBmp24(shown);
     std::ofstream out(outPath, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
