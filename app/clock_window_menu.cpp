@@ -7,7 +7,9 @@
 
 namespace {
 
-UINT CheckedIf(bool on) { return MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED); }
+UINT CheckedIf(bool on) {
+    return MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED);
+}
 
 int PlacementItem(DockMode mode) {
     switch (mode) {

@@ -6,7 +6,9 @@
 
 namespace {
 
-Size ScreenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+Size ScreenSize() {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
 
 POINT PointerPosition() {
     POINT pointer{};
@@ -67,7 +69,8 @@ void ClockWindow::ReturnHome() {
 }
 
 void ClockWindow::ClampToEdge() {
-    const Point clamped = ::ClampToEdge({posX, posY}, {windowWidth, windowHeight}, ScreenSize(), dockMode);
+    const Point clamped =
+        ::ClampToEdge({posX, posY}, {windowWidth, windowHeight}, ScreenSize(), dockMode);
     posX = clamped.x;
     posY = clamped.y;
 }

@@ -28,14 +28,16 @@ SettingsFile::SettingsFile(std::string fileName, std::string fallbackPath)
 SettingsFile SettingsFile::ForProgram(const std::string& exeName) {
     const std::string appData = AppDataFolder();
     const std::string iniName = exeName + ".INI";
-    return SettingsFile(iniName, appData.empty() ? std::string() : appData + "\\" + exeName + "\\" + iniName);
+    return SettingsFile(
+        iniName, appData.empty() ? std::string() : appData + "\\" + exeName + "\\" + iniName);
 }
 
 const std::string& SettingsFile::ReadFrom() const {
     return Exists(fallbackPath) ? fallbackPath : fileName;
 }
 
-std::string SettingsFile::ReadString(const char* section, const char* key, const char* fallback) const {
+std::string SettingsFile::ReadString(const char* section, const char* key,
+                                     const char* fallback) const {
     std::string value(kValueBufferSize, '\0');
     const DWORD length = GetPrivateProfileStringA(section, key, fallback, value.data(),
                                                   kValueBufferSize, ReadFrom().c_str());
@@ -47,13 +49,17 @@ int SettingsFile::ReadInt(const char* section, const char* key, int fallback) co
     return static_cast<int>(GetPrivateProfileIntA(section, key, fallback, ReadFrom().c_str()));
 }
 
-bool SettingsFile::WriteString(const char* section, const char* key, const std::string& value) const {
-    const bool written = WritePrivateProfileStringA(section, key, value.c_str(), fileName.c_str()) != FALSE;
-    // A copy that exists is read first, so it must stay current even when the main file took the value.
+bool SettingsFile::WriteString(const char* section, const char* key,
+                               const std::string& value) const {
+    const bool written =
+        WritePrivateProfileStringA(section, key, value.c_str(), fileName.c_str()) != FALSE;
+    // A copy that exists is read first, so it must stay current even when the main file took the
+    // value.
     if ((written && !Exists(fallbackPath)) || fallbackPath.empty())
         return written;
     CreateDirectoryA(fallbackPath.substr(0, fallbackPath.find_last_of('\\')).c_str(), nullptr);
-    return WritePrivateProfileStringA(section, key, value.c_str(), fallbackPath.c_str()) != FALSE || written;
+    return WritePrivateProfileStringA(section, key, value.c_str(), fallbackPath.c_str()) != FALSE ||
+           written;
 }
 
 bool SettingsFile::WriteInt(const char* section, const char* key, int value) const {

@@ -8,8 +8,6 @@ class PixelImage;
 class ImageFileReader {
 public:
     virtual ~ImageFileReader() = default;
-    // True when the file was read into `image`.
-    virtual bool Read(PixelImage& image, const std::string& path) {
-        return (void)image, (void)path, false;
-    }
+    // True when the file was read into the image; a format without a reader reads nothing.
+    virtual bool Read(PixelImage& /*image*/, const std::string& /*path*/) { return false; }
 };

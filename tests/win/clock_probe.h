@@ -71,4 +71,3 @@ private:
     std::function<void(ClockProbe&)> check;
     RunCheck when;
 };
-

@@ -30,7 +30,8 @@ protected:
     void TearDown() override {
         SetCurrentDirectoryA(previousDirectory);
         for (const char* section : {"skin", "position"})
-            WritePrivateProfileStringA(section, nullptr, nullptr, (Application::Current()->ExeName() + ".INI").c_str());
+            WritePrivateProfileStringA(section, nullptr, nullptr,
+                                       (Application::Current()->ExeName() + ".INI").c_str());
     }
 
     // A skin folder with a background named "back" and, when given, a config.ini.

@@ -38,7 +38,9 @@ void MakeUnwritable(const std::string& file) {
     CreateDirectoryA(file.c_str(), nullptr);
 }
 
-void MakeWritable(const std::string& file) { RemoveDirectoryA(file.c_str()); }
+void MakeWritable(const std::string& file) {
+    RemoveDirectoryA(file.c_str());
+}
 
 TEST_F(SettingsFileTest, AnUnwritableMainFileSendsTheSettingsToTheCopy) {
     ASSERT_TRUE(settings.WriteInt("position", "x", 1));
@@ -56,7 +58,8 @@ TEST_F(SettingsFileTest, AnUnwritableMainFileSendsTheSettingsToTheCopy) {
 }
 
 TEST_F(SettingsFileTest, ValuesThatAreNotNumbersReadAsThePlatformConvertsThem) {
-    folder.Write("Zentrix.INI", std::string("[position]\r\nx=12junk\r\ny=abc\r\n[skin]\r\nname=a%sb\r\n"));
+    folder.Write("Zentrix.INI",
+                 std::string("[position]\r\nx=12junk\r\ny=abc\r\n[skin]\r\nname=a%sb\r\n"));
     EXPECT_EQ(settings.ReadInt("position", "x", 0), 12);
     EXPECT_EQ(settings.ReadInt("position", "y", 400), 0);
     EXPECT_EQ(settings.ReadString("skin", "name", "back2"), "a%sb");
