@@ -12,6 +12,7 @@
 #include "about/hyperlink_error.h"
 #include "about/label_geometry.h"
 #include "win/application.h"
+#include "win/window_dc.h"
 
 static_assert(kStaticCenter == SS_CENTER && kStaticRight == SS_RIGHT &&
               kStaticCenterImage == SS_CENTERIMAGE);
@@ -57,14 +58,12 @@ HCURSOR CopyHelpViewerCursor() {
     if (length == 0 || length >= sizeof windowsDirectory)
         return nullptr;
     const std::string helpViewer = std::string(windowsDirectory, length) + "\\winhlp32.exe";
-    const HMODULE module = LoadLibraryExA(helpViewer.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const UniqueLibrary module(
+        LoadLibraryExA(helpViewer.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     if (!module)
         return nullptr;
-    HCURSOR copy = nullptr;
-    if (const HCURSOR hand = LoadCursorA(module, MAKEINTRESOURCEA(kHelpViewerHandCursor)))
-        copy = CopyCursor(hand);
-    FreeLibrary(module);
-    return copy;
+    const HCURSOR hand = LoadCursorA(module.get(), MAKEINTRESOURCEA(kHelpViewerHandCursor));
+    return hand ? CopyCursor(hand) : nullptr;
 }
 
 }  // namespace
@@ -135,12 +134,9 @@ void HyperlinkLabel::AdjustToFit() {
 
     const std::string text = WindowText(control);
     SIZE extent{};
-    if (const HDC dc = GetDC(control)) {
-        {
-            const ScopedSelect select(dc, font.get());
-            GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        }
-        ReleaseDC(control, dc);
+    if (const WindowDc dc(control); dc) {
+        const ScopedSelect select(dc.get(), font.get());
+        GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
     }
 
     const LabelRect fitted =
@@ -245,11 +241,10 @@ HBRUSH HyperlinkLabel::OnReflectedCtlColor(HDC dc) {
 // Called when the user clicks the link.
 void HyperlinkLabel::OnReflectedClick() {
     const int result = GotoURL(url, SW_SHOW);
-    visited = LaunchSucceeded(result);
-    if (visited) {
-        SetVisited(true);
+    const bool opened = LaunchSucceeded(result);
+    SetVisited(opened);
+    if (opened)
         return;
-    }
     MessageBeep(MB_ICONEXCLAMATION);
     ReportError(result);
 }

@@ -74,6 +74,7 @@ using UniqueDc = Unique<HDC, DeleteDC>;
 using UniqueMenu = Unique<HMENU, DestroyMenu>;
 using UniqueCursor = Unique<HCURSOR, DestroyCursor>;
 using UniqueWindow = Unique<HWND, DestroyWindow>;
+using UniqueLibrary = Unique<HMODULE, FreeLibrary>;
 
 // File and find handles report failure as INVALID_HANDLE_VALUE; the owner stores it as null.
 inline HANDLE ValidOrNull(HANDLE handle) {

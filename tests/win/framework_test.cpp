@@ -6,6 +6,7 @@
 #include "win/dialog.h"
 #include "win/static_control.h"
 #include "win/unique_handle.h"
+#include "win/window_dc.h"
 
 namespace {
 
@@ -35,13 +36,13 @@ protected:
 
     bool OnInitDialog() override {
         label.Attach(GetDlgItem(Handle(), IDC_TEST_LABEL));
-        const HDC dc = GetDC(Handle());
-        labelColorAnswer = SendMessageA(Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                        reinterpret_cast<LPARAM>(label.Handle()));
-        HWND plain = GetWindow(label.Handle(), GW_HWNDNEXT);
-        plainColorAnswer = SendMessageA(Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                        reinterpret_cast<LPARAM>(plain));
-        ReleaseDC(Handle(), dc);
+        const WindowDc dc(Handle());
+        const auto colorAnswer = [&](HWND control) {
+            return SendMessageA(Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
+                                reinterpret_cast<LPARAM>(control));
+        };
+        labelColorAnswer = colorAnswer(label.Handle());
+        plainColorAnswer = colorAnswer(GetWindow(label.Handle(), GW_HWNDNEXT));
         SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(IDC_TEST_LABEL, STN_CLICKED),
                      reinterpret_cast<LPARAM>(label.Handle()));
         PostMessageA(Handle(), kShown, 0, 0);

@@ -3,17 +3,17 @@
 #include <commctrl.h>
 
 #include "win/unique_handle.h"
+#include "win/window_dc.h"
 
 LinkPaint PaintOfLink(HWND dialog, HWND label) {
-    const HDC dc = GetDC(dialog);
+    const WindowDc dc(dialog);
     // Colours the label will not choose, so that an untouched context shows.
-    SetTextColor(dc, RGB(1, 2, 3));
-    SetBkMode(dc, OPAQUE);
-    const LRESULT brush = SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                       reinterpret_cast<LPARAM>(label));
-    const LinkPaint paint{GetTextColor(dc), GetBkMode(dc), reinterpret_cast<HBRUSH>(brush)};
-    ReleaseDC(dialog, dc);
-    return paint;
+    SetTextColor(dc.get(), RGB(1, 2, 3));
+    SetBkMode(dc.get(), OPAQUE);
+    const LRESULT brush =
+        SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
+                     reinterpret_cast<LPARAM>(label));
+    return {GetTextColor(dc.get()), GetBkMode(dc.get()), reinterpret_cast<HBRUSH>(brush)};
 }
 
 namespace {
@@ -81,11 +81,8 @@ SIZE TextExtentOf(HWND label) {
     const std::string text = WindowTextOf(label);
     const auto font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
     SIZE extent{};
-    const HDC dc = GetDC(label);
-    {
-        const ScopedSelect select(dc, font);
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    }
-    ReleaseDC(label, dc);
+    const WindowDc dc(label);
+    const ScopedSelect select(dc.get(), font);
+    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
     return extent;
 }
