@@ -3,34 +3,38 @@
 // the clock is docked to.
 
 #include <array>
-#include <string>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "app/dock_mode.h"
 #include "app/face_layout.h"
 #include "image/pixel_image.h"
-
-// The current local time as "HH:MM:SS", or empty if it cannot be formatted.
-std::string LocalTimeText();
 
 // The quarter turn that docking to `mode`'s edge gives the face: 90, 270, or 0 for none.
 constexpr int TurnFor(DockMode mode) {
     return mode == DockRight ? 90 : mode == DockLeft ? 270 : 0;
 }
 
-// Composes faces into images that it keeps from one face to the next, made anew only when the
-// background's size or the turn changes: a clock paints the same size every second, and new
-// pixel memory costs more to touch the first time than all the rest of a paint.
+// Keeps the face from one time to the next and changes only the glyph cells that differ, so a
+// tick touches a digit or two; its images are made anew only when the background's size or the
+// turn changes, since new pixel memory costs more to touch the first time than a whole tick.
 class ClockFace {
 public:
-    // Composes `time` onto a copy of `background`, white glyph pixels letting the background
-    // through, turned for `mode`. The face lives until the next Compose. It is empty when the
-    // background is, or when the images cannot be made.
-    const PixelImage& Compose(const PixelImage& background,
-                              const std::array<PixelImage, kGlyphCount>& glyphs,
-                              std::string_view time, DockMode mode);
+    // Brings the face to `time` over `background`, white glyph pixels letting the background
+    // through, turned for `mode`. Returns the part of the face, in its turned coordinates, that
+    // changed: all of it after a Reset or a change of turn or background size.
+    Rect Update(const PixelImage& background, const std::array<PixelImage, kGlyphCount>& glyphs,
+                std::string_view time, DockMode mode);
+    // The face as the last Update left it. Empty when the background is, or when the images
+    // cannot be made.
+    const PixelImage& Image() const { return angle == 0 ? upright : turned; }
+    // Makes the next Update compose the whole face anew: the skin's pictures changed.
+    void Reset() { shown.reset(); }
 
 private:
     PixelImage upright;  // of the background's size
-    PixelImage turned;   // empty while faces are not turned
+    PixelImage turned;   // empty while the face is not turned
+    int angle = 0;       // the turn of the face as shown
+    std::optional<std::vector<GlyphPlacement>> shown;  // the line on `upright`; none: compose anew
 };

@@ -5,15 +5,7 @@
 #include <string_view>
 #include <vector>
 
-struct Size {
-    int width;
-    int height;
-};
-
-struct Point {
-    int x;
-    int y;
-};
+#include "base/geometry.h"
 
 constexpr int kGlyphCount = 11;
 constexpr int kColonGlyph = 10;
@@ -28,6 +20,7 @@ constexpr int GlyphIndex(char c) {
 struct GlyphPlacement {
     int glyph;
     Point at;
+    bool operator==(const GlyphPlacement&) const = default;
 };
 
 // Lays the glyphs of `time` out as one line centred on a background of `frame` size. Each half

@@ -23,6 +23,23 @@
 namespace {
 
 constexpr std::string_view kTime = "12:34:56";
+
+// The time of the n-th tick from kTime on, a second apart, as the clock shows them: most ticks
+// change the last digit alone, every tenth the last two, and so on.
+const std::string& TickTime(int n) {
+    static const std::vector<std::string> hour = [] {
+        std::vector<std::string> texts;
+        for (int second = 0; second < 3600; ++second) {
+            char text[16];
+            const int at = 12 * 3600 + 34 * 60 + 56 + second;
+            std::snprintf(text, sizeof text, "%02d:%02d:%02d", at / 3600 % 24, at / 60 % 60,
+                          at % 60);
+            texts.push_back(text);
+        }
+        return texts;
+    }();
+    return hour[static_cast<size_t>(n) % hour.size()];
+}
 constexpr unsigned kNoiseSeed = 20240613;
 
 struct Row {
@@ -42,45 +59,52 @@ Row TimeRegion(const std::string& name, const PixelImage& image, ColorValue key)
     return {name, referenceTime, fastTime, EqualRgn(reference.get(), fast.get()) != 0};
 }
 
+// Successive seconds, as the window ticks; the results are compared at the last of them.
 Row TimeTick(const std::string& name, const BenchSkin& skin, DockMode mode) {
     PixelImage referenceFace;
     ClockFace kept;
     TickResult reference, fast;
-    const double referenceTime =
-        MedianSeconds(Nothing, [&] { ReferenceTick(skin, kTime, mode, referenceFace, reference); });
+    int referenceTicks = 0, ticks = 0;
+    const double referenceTime = MedianSeconds(Nothing, [&] {
+        ReferenceTick(skin, TickTime(referenceTicks++), mode, referenceFace, reference);
+    });
     const double fastTime =
-        MedianSeconds(Nothing, [&] { PaintTick(skin, kTime, mode, kept, fast); });
+        MedianSeconds(Nothing, [&] { PaintTick(skin, TickTime(ticks++), mode, kept, fast); });
+    ReferenceTick(skin, TickTime(ticks - 1), mode, referenceFace, reference);
     return {name, referenceTime, fastTime, SameTick(reference, fast)};
 }
 
 // The steps of one paint timed apart: compose, then the turn for a side edge, then the shape
-// when the skin's shape follows its face. Each step starts from what the clock's own earlier steps
-// made, so both builders get the same input; the clock's images are kept, as in the window.
+// when the skin's shape follows its face. The clock composes successive seconds on a kept face,
+// as the window does, and then each later step starts from both builders' faces at kTime; the
+// clock's turn is timed for the whole face, as after a change of skin or dock mode.
 void TimeTickSteps(const std::string& name, const BenchSkin& skin, DockMode mode,
                    std::vector<Row>& rows) {
     PixelImage reference;
     ClockFace kept;
-    const PixelImage* upright = nullptr;
-    const auto compose = [&] {
-        upright = &kept.Compose(skin.background, skin.glyphs, kTime, DockTop);
-    };
-    rows.push_back({name + " compose",
-                    MedianSeconds(Nothing, [&] { ComposeUnturned(skin, kTime, reference); }),
-                    MedianSeconds(Nothing, compose), SamePixels(reference, *upright)});
+    int ticks = 0;
+    const double referenceTime =
+        MedianSeconds(Nothing, [&] { ComposeUnturned(skin, kTime, reference); });
+    const double composeTime = MedianSeconds(
+        Nothing, [&] { kept.Update(skin.background, skin.glyphs, TickTime(ticks++), DockTop); });
+    kept.Update(skin.background, skin.glyphs, kTime, DockTop);
+    const PixelImage& upright = kept.Image();
+    rows.push_back({name + " compose", referenceTime, composeTime, SamePixels(reference, upright)});
 
     if (const int angle = TurnFor(mode)) {
         PixelImage turned;
-        turned.EnsureSize(upright->Height(), upright->Width());
+        turned.EnsureSize(upright.Height(), upright.Width());
         rows.push_back(
             {name + " turn",
              MedianSeconds([&] { ComposeUnturned(skin, kTime, reference); },
                            [&] { RotateByPixels(reference, angle); }),
              MedianSeconds(Nothing,
-                           [&] { TurnQuarter(upright->Pixels(), turned.Pixels(), angle); }),
+                           [&] { TurnQuarter(upright.Pixels(), turned.Pixels(), angle); }),
              SamePixels(reference, turned)});
     }
     if (skin.shapeFollowsFace) {
-        const PixelImage& finished = kept.Compose(skin.background, skin.glyphs, kTime, mode);
+        kept.Update(skin.background, skin.glyphs, kTime, mode);
+        const PixelImage& finished = kept.Image();
         UniqueRegion referenceShape, fastShape;
         rows.push_back(
             {name + " shape",
@@ -172,8 +196,8 @@ int main(int argc, char** argv) {
     std::vector<Row> rows;
     for (const NamedSkin& named : skins) {
         ClockFace clockFace;
-        const PixelImage& face =
-            clockFace.Compose(named.skin.background, named.skin.glyphs, kTime, DockTop);
+        clockFace.Update(named.skin.background, named.skin.glyphs, kTime, DockTop);
+        const PixelImage& face = clockFace.Image();
         rows.push_back(
             TimeRegion("region " + named.name + " face " + SizeText(face), face, named.skin.key));
     }

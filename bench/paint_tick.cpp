@@ -4,7 +4,8 @@
 
 void PaintTick(const BenchSkin& skin, std::string_view time, DockMode mode, ClockFace& kept,
                TickResult& result) {
-    result.face = &kept.Compose(skin.background, skin.glyphs, time, mode);
+    kept.Update(skin.background, skin.glyphs, time, mode);
+    result.face = &kept.Image();
     result.shape = skin.shapeFollowsFace ? result.face->CreateRegion(skin.key) : UniqueRegion();
 }
 

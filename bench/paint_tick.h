@@ -13,8 +13,8 @@ struct TickResult {
     UniqueRegion shape;                // empty unless the skin's shape follows its face
 };
 
-// The clock's own paint work, as its WM_PAINT handler does it before drawing, in `kept`, which
-// lives from tick to tick as the window's face does.
+// The clock's own paint work, as its tick does it before the window draws the face, in `kept`,
+// which lives from tick to tick as the window's face does.
 void PaintTick(const BenchSkin& skin, std::string_view time, DockMode mode, ClockFace& kept,
                TickResult& result);
 

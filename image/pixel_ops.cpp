@@ -50,17 +50,46 @@ void CopyKeyed(PixelSpan destination, ConstPixelSpan source, int x, int y, std::
     }
 }
 
+void CopyArea(PixelSpan destination, ConstPixelSpan source, Rect area) {
+    if (!destination.pixels || !source.pixels)
+        return;
+    area = Intersection(area, {0, 0, destination.width, destination.height});
+    area = Intersection(area, {0, 0, source.width, source.height});
+    if (area.IsEmpty())
+        return;
+    for (int y = area.top; y < area.bottom; ++y) {
+        std::copy_n(source.pixels + static_cast<std::ptrdiff_t>(y) * source.width + area.left,
+                    area.Width(),
+                    destination.pixels + static_cast<std::ptrdiff_t>(y) * destination.width +
+                        area.left);
+    }
+}
+
 void TurnQuarter(ConstPixelSpan source, PixelSpan destination, int angle) {
+    TurnQuarter(source, destination, angle, {0, 0, source.width, source.height});
+}
+
+void TurnQuarter(ConstPixelSpan source, PixelSpan destination, int angle, Rect area) {
     const int w = source.width;
     const int h = source.height;
     // Destination is h wide: source (x, y) lands at (h - 1 - y, x) for 90, (y, w - 1 - x) for 270,
     // so each source row becomes a destination column, written downwards for 90 and upwards for
     // 270.
     const std::ptrdiff_t step = angle == 90 ? h : -static_cast<std::ptrdiff_t>(h);
-    for (int y = 0; y < h; ++y) {
+    for (int y = area.top; y < area.bottom; ++y) {
         const std::uint32_t* row = source.pixels + static_cast<std::ptrdiff_t>(y) * w;
-        std::ptrdiff_t at = angle == 90 ? h - 1 - y : static_cast<std::ptrdiff_t>(w - 1) * h + y;
-        for (int x = 0; x < w; ++x, at += step)
+        std::ptrdiff_t at = angle == 90
+                                ? static_cast<std::ptrdiff_t>(area.left) * h + h - 1 - y
+                                : static_cast<std::ptrdiff_t>(w - 1 - area.left) * h + y;
+        for (int x = area.left; x < area.right; ++x, at += step)
             destination.pixels[at] = row[x] & 0x00FFFFFFu;
     }
+}
+
+Rect TurnedArea(Rect area, Size source, int angle) {
+    if (angle == 90)
+        return {source.height - area.bottom, area.left, source.height - area.top, area.right};
+    if (angle == 270)
+        return {area.top, source.width - area.right, area.bottom, source.width - area.left};
+    return area;
 }

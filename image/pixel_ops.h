@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "base/geometry.h"
+
 // A 24-bit colour as 0x00BBGGRR: red in the low byte.
 using ColorValue = std::uint32_t;
 
@@ -52,7 +54,18 @@ constexpr ColorValue MakeColorValue(int red, int green, int blue) {
 // leaving destination pixels alone where the source pixel equals `key` exactly.
 void CopyKeyed(PixelSpan destination, ConstPixelSpan source, int x, int y, std::uint32_t key);
 
+// Copies the pixels of `area` from `source` to `destination`, two images of the same size;
+// whatever of `area` lies outside them is left out.
+void CopyArea(PixelSpan destination, ConstPixelSpan source, Rect area);
+
 // Writes `source` turned a quarter turn into `destination`, which must be source.height wide
 // and source.width high: 90 turns clockwise, 270 counter-clockwise. Only the colour bytes
 // move; every fourth byte of the result is 0.
 void TurnQuarter(ConstPixelSpan source, PixelSpan destination, int angle);
+// The same for the source pixels inside `area` only (which must lie within the source), so
+// that a face of which a few cells changed is turned for those cells alone.
+void TurnQuarter(ConstPixelSpan source, PixelSpan destination, int angle, Rect area);
+
+// Where `area` of an image of `source` size lands when the image is turned by `angle` (90 or
+// 270; any other angle leaves it where it is).
+Rect TurnedArea(Rect area, Size source, int angle);

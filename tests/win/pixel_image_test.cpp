@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <vector>
 
 #include "app/clock_face.h"
 
@@ -144,9 +146,17 @@ protected:
     std::array<PixelImage, kGlyphCount> glyphs;
 };
 
+// The face a fresh ClockFace composes.
+const PixelImage& Composed(ClockFace& face, const PixelImage& background,
+                           const std::array<PixelImage, kGlyphCount>& glyphs, const char* time,
+                           DockMode mode) {
+    face.Update(background, glyphs, time, mode);
+    return face.Image();
+}
+
 TEST_F(ClockFaceTest, StampsGlyphsWithWhiteSeeThrough) {
     ClockFace clockFace;
-    const PixelImage& face = clockFace.Compose(background, glyphs, "12:34:56", DockTop);
+    const PixelImage& face = Composed(clockFace, background, glyphs, "12:34:56", DockTop);
     ASSERT_EQ(face.Width(), 100);
     ASSERT_EQ(face.Height(), 40);
     for (int x : {16, 26, 36, 40, 50, 60, 64, 74})
@@ -158,81 +168,100 @@ TEST_F(ClockFaceTest, StampsGlyphsWithWhiteSeeThrough) {
 
 TEST_F(ClockFaceTest, SideDocksTurnTheFinishedFace) {
     ClockFace clockFace;
-    const PixelImage& right = clockFace.Compose(background, glyphs, "12:34:56", DockRight);
+    const PixelImage& right = Composed(clockFace, background, glyphs, "12:34:56", DockRight);
     ASSERT_EQ(right.Width(), 40);
     ASSERT_EQ(right.Height(), 100);
     EXPECT_EQ(right.ColorAt(40 - 1 - 10, 16), kInk);  // clockwise: (x, y) -> (H - 1 - y, x)
 
-    const PixelImage& left = clockFace.Compose(background, glyphs, "12:34:56", DockLeft);
+    const PixelImage& left = Composed(clockFace, background, glyphs, "12:34:56", DockLeft);
     EXPECT_EQ(left.ColorAt(10, 100 - 1 - 16), kInk);  // counter-clockwise: (x, y) -> (y, W - 1 - x)
 
-    EXPECT_EQ(clockFace.Compose(background, glyphs, "12:34:56", Floating).Width(), 100);
+    EXPECT_EQ(Composed(clockFace, background, glyphs, "12:34:56", Floating).Width(), 100);
 }
 
 TEST_F(ClockFaceTest, EmptyBackgroundOrTimeGiveNothingOrTheBackground) {
     ClockFace clockFace;
-    EXPECT_TRUE(clockFace.Compose(PixelImage{}, glyphs, "12:34:56", DockTop).IsEmpty());
-    EXPECT_EQ(clockFace.Compose(background, glyphs, "", DockTop).ColorAt(16, 10), kBackground);
+    EXPECT_TRUE(Composed(clockFace, PixelImage{}, glyphs, "12:34:56", DockTop).IsEmpty());
+    EXPECT_EQ(Composed(clockFace, background, glyphs, "", DockTop).ColorAt(16, 10), kBackground);
 }
 
-// One face composed after another must show nothing of the one before, whatever changed between
-// them, and must not make new images while nothing but the time changes.
-TEST_F(ClockFaceTest, KeptImagesShowTheSameFaceAsNewOnes) {
+// Tick after tick a kept face changes only the glyph cells that differ: it must end up showing
+// the same face as one composed whole, and every pixel that changed must lie in the area it
+// reports, which is all the window repaints. Glyphs of differing widths and heights move the
+// whole line when a digit changes; every dock mode turns the changed cells alone.
+TEST_F(ClockFaceTest, UpdatedFacesEqualWholeOnesAndChangeOnlyWhatTheyReport) {
+    std::array<PixelImage, kGlyphCount> uneven;
+    for (int i = 0; i < kGlyphCount; ++i) {
+        ASSERT_TRUE(uneven[i].Create(5 + i % 4, 12 + i));
+        for (int y = 0; y < uneven[i].Height(); ++y)
+            for (int x = 0; x < uneven[i].Width(); ++x)
+                uneven[i].SetColorAt(x, y, (x + y + i) % 3 ? RGB(20 * i, 255 - x, y)
+                                                           : RGB(255, 255, 255));
+    }
+    for (int y = 0; y < background.Height(); ++y)
+        for (int x = 0; x < background.Width(); ++x)
+            background.SetColorAt(x, y, RGB(x, y, 99));
+    const char* times[] = {"09:59:58", "09:59:59", "10:00:00", "10:00:01", "11:11:11",
+                           "", "23:59:59", "00:00:00"};
+    for (const DockMode mode : {DockTop, DockRight, DockLeft, Floating}) {
+        ClockFace kept;
+        std::vector<std::uint32_t> before;
+        for (const char* time : times) {
+            const Rect changed = kept.Update(background, uneven, time, mode);
+            const PixelImage& face = kept.Image();
+            ClockFace fresh;
+            const PixelImage& expected = Composed(fresh, background, uneven, time, mode);
+            ASSERT_EQ(face.Width(), expected.Width());
+            ASSERT_EQ(face.Height(), expected.Height());
+            const std::uint32_t* pixels = face.Pixels().pixels;
+            const size_t count = static_cast<size_t>(face.Width()) * face.Height();
+            for (size_t i = 0; i < count; ++i) {
+                const Point at{static_cast<int>(i % face.Width()),
+                               static_cast<int>(i / face.Width())};
+                ASSERT_EQ(pixels[i], expected.Pixels().pixels[i])
+                    << mode << " " << time << " at " << at.x << ", " << at.y;
+                if (!before.empty() && before[i] != pixels[i]) {
+                    ASSERT_TRUE(changed.Contains(at))
+                        << mode << " " << time << " changed " << at.x << ", " << at.y;
+                }
+            }
+            before.assign(pixels, pixels + count);
+        }
+    }
+}
+
+// Nothing of an earlier skin shows through once the face is reset, and no new images are made
+// while nothing but the time changes.
+TEST_F(ClockFaceTest, AResetFaceShowsTheNewSkinOnKeptImages) {
+    ClockFace kept;
+    Composed(kept, background, glyphs, "12:34:56", DockRight);
+    const std::uint32_t* pixels = kept.Image().Pixels().pixels;
+    PixelImage other;
+    ASSERT_TRUE(other.Create(100, 40));
+    Fill(other, RGB(0, 128, 0));
+    kept.Reset();
+    const PixelImage& face = Composed(kept, other, glyphs, "12:34:57", DockRight);
+    EXPECT_EQ(face.Pixels().pixels, pixels);
+    EXPECT_EQ(face.ColorAt(0, 0), RGB(0, 128, 0));
+    ClockFace fresh;
+    const PixelImage& expected = Composed(fresh, other, glyphs, "12:34:57", DockRight);
+    EXPECT_EQ(std::memcmp(face.Pixels().pixels, expected.Pixels().pixels, 40 * 100 * 4), 0);
+
+    // A background of another size is noticed without a reset.
     PixelImage wide;
     ASSERT_TRUE(wide.Create(120, 30));
-    Fill(wide, RGB(0, 128, 0));
-    struct Paint {
-        const PixelImage& background;
-        const char* time;
-        DockMode mode;
-    };
-    const Paint paints[] = {
-        {background, "12:34:56", DockRight}, {background, "00:00:00", DockRight},
-        {background, "11:11:11", DockTop},   {wide, "12:34:56", DockLeft},
-        {wide, "09:59:59", DockLeft},        {background, "", Floating},
-    };
-    ClockFace kept;
-    const Paint* previous = nullptr;
-    const std::uint32_t* previousPixels = nullptr;
-    for (const Paint& paint : paints) {
-        const PixelImage& face = kept.Compose(paint.background, glyphs, paint.time, paint.mode);
-        ClockFace fresh;
-        const PixelImage& expected =
-            fresh.Compose(paint.background, glyphs, paint.time, paint.mode);
-        ASSERT_EQ(face.Width(), expected.Width()) << paint.time;
-        ASSERT_EQ(face.Height(), expected.Height()) << paint.time;
-        for (int y = 0; y < face.Height(); ++y)
-            for (int x = 0; x < face.Width(); ++x)
-                ASSERT_EQ(face.ColorAt(x, y), expected.ColorAt(x, y))
-                    << paint.time << " at " << x << ", " << y;
-        if (previous && &previous->background == &paint.background &&
-            previous->mode == paint.mode) {
-            EXPECT_EQ(face.Pixels().pixels, previousPixels) << paint.time;
-        }
-        previous = &paint;
-        previousPixels = face.Pixels().pixels;
-    }
+    Fill(wide, RGB(9, 9, 9));
+    EXPECT_EQ(Composed(kept, wide, glyphs, "12:34:58", DockRight).ColorAt(0, 0), RGB(9, 9, 9));
 }
 
 TEST_F(ClockFaceTest, AnUnturnedFaceGivesTheTurnedImageBack) {
     ClockFace clockFace;
-    clockFace.Compose(background, glyphs, "12:34:56", DockTop);
+    Composed(clockFace, background, glyphs, "12:34:56", DockTop);
     const long upright = UniqueBitmap::Live();
-    clockFace.Compose(background, glyphs, "12:34:56", DockRight);
+    Composed(clockFace, background, glyphs, "12:34:56", DockRight);
     EXPECT_EQ(UniqueBitmap::Live(), upright + 1);
-    clockFace.Compose(background, glyphs, "12:34:56", Floating);
+    Composed(clockFace, background, glyphs, "12:34:56", Floating);
     EXPECT_EQ(UniqueBitmap::Live(), upright);
-}
-
-TEST(LocalTimeTextTest, IsEightCharactersOfDigitsAndColons) {
-    const std::string time = LocalTimeText();
-    ASSERT_EQ(time.size(), 8u);
-    for (size_t i = 0; i < time.size(); ++i) {
-        if (i == 2 || i == 5)
-            EXPECT_EQ(time[i], ':');
-        else
-            EXPECT_NE(GlyphIndex(time[i]), -1);
-    }
 }
 
 }  // namespace

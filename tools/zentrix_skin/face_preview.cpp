@@ -55,7 +55,8 @@ bool WriteFacePreview(const std::string& folder, std::string_view time, DockMode
     SkinImages skin;
     LoadSkinImages(folder, skin);
     ClockFace face;
-    const PixelImage& shown = face.Compose(skin.background, skin.glyphs, time, mode);
+    face.Update(skin.background, skin.glyphs, time, mode);
+    const PixelImage& shown = face.Image();
     if (shown.IsEmpty())
         return false;
     const std::vector<std::uint8_t> bytes = EncodeBmp24(shown);
