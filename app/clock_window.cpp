@@ -1,5 +1,9 @@
 #include "app/clock_window.h"
 
+#include <time.h>
+
+#include <utility>
+
 #include "about/about_dialog.h"
 #include "app/settings_file.h"
 #include "res/resource.h"
@@ -26,15 +30,24 @@ bool ClockWindow::OnInitDialog() {
     skinName = settings.ReadString("skin", "name", "back2");
     posX = settings.ReadInt("position", "x", 0);
     posY = settings.ReadInt("position", "y", 400);
+    shownTime = LocalTimeText(WallClockNow());  // what the first face shows, until the first tick
     if (!LoadSkin(skinName))
         OnSelectSkin();
 
-    timerId = SetTimer(Handle(), kClockTimerId, kTickMilliseconds, nullptr);
+    // The first tick comes just past the next second; every tick aims the one after it.
+    timerId = SetTimer(Handle(), kClockTimerId, SecondTicker::DelayToNextSecond(WallClockNow()),
+                       nullptr);
     popupMenu.reset(LoadMenuA(Application::Current()->Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
+    timeJumps.Start(Handle());
     return true;
 }
 
 bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (TimeJumpWatch::MayHaveJumped(message, wParam, lParam)) {
+        Resynchronise();
+        result = TRUE;  // what a power broadcast is answered with; the others ignore it
+        return true;
+    }
     switch (message) {
         case WM_SYSCOMMAND:
             return OnSysCommand(wParam);
@@ -66,6 +79,9 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         case WM_RBUTTONDOWN:
             OnRightButtonDown(wParam, lParam);
             return true;
+        case WM_DESTROY:
+            timeJumps.Stop();
+            return false;
         default:
             return false;
     }
@@ -110,11 +126,40 @@ bool ClockWindow::OnSysCommand(WPARAM command) {
     return true;
 }
 
+// Each tick shows the second it finds, if the face does not show it yet, and aims the next tick
+// just past the next second: a timer of a fixed period would drift against the second and now
+// and then skip one.
 void ClockWindow::OnTimer() {
     if (!timerId)
         return;
-    InvalidateRect(Handle(), nullptr, TRUE);
+    const WallTime now = WallClockNow();
+    if (ticker.TakeNewSecond(now))
+        ShowTime(LocalTimeText(now));
+    SetTimer(Handle(), kClockTimerId, SecondTicker::DelayToNextSecond(now), nullptr);
     ReturnHome();
+}
+
+void ClockWindow::ShowTime(std::string time) {
+    shownTime = std::move(time);
+    if (background.IsEmpty()) {
+        InvalidateRect(Handle(), nullptr, FALSE);  // the plain text face, drawn whole
+        return;
+    }
+    const Rect changed = face.Update(background, glyphs, shownTime, dockMode);
+    if (changed.IsEmpty())
+        return;
+    // The shape can only have changed inside the cells that changed, which are repainted anyway.
+    if (shapeFollowsFace && !face.Image().IsEmpty())
+        SetShape(face.Image().CreateRegion(KeyColor()), false);
+    const RECT area{changed.left, changed.top, changed.right, changed.bottom};
+    InvalidateRect(Handle(), &area, FALSE);
+}
+
+void ClockWindow::Resynchronise() {
+    _tzset();  // the runtime reads the time zone once, unless told it may have changed
+    ticker.Forget();
+    face.Reset();
+    OnTimer();
 }
 
 // Saves where the window really stands, so a clock closed while dodged comes back there.
@@ -127,23 +172,26 @@ void ClockWindow::OnClose() {
     settings.WriteString("skin", "name", skinName);
 }
 
-void ClockWindow::SetShape(UniqueRegion region) {
+void ClockWindow::SetShape(UniqueRegion region, bool redraw) {
     // A picture entirely of the key colour would cut the whole window away and leave a clock
     // nobody can see or right-click; it keeps its rectangle instead.
     RECT box{};
     if (GetRgnBox(region.get(), &box) == NULLREGION)
         region.reset();
-    // Most paints of a shape-following face give the shape it already has. Handing it over again
+    // Most ticks of a shape-following face give the shape it already has. Handing it over again
     // would cost a round trip to the display, and under Wine memory that is never given back.
-    // The handle last handed over is the window's now, so its copy is what is compared.
-    const UniqueRegion current(CreateRectRgn(0, 0, 0, 0));
-    const bool shaped = GetWindowRgn(Handle(), current.get()) != ERROR;
-    if (region ? shaped && EqualRgn(current.get(), region.get()) : !shaped)
+    if (region ? shape && EqualRgn(shape.get(), region.get()) : !shape)
         return;
+    UniqueRegion copy;
+    if (region) {
+        copy.reset(CreateRectRgn(0, 0, 0, 0));
+        CombineRgn(copy.get(), region.get(), nullptr, RGN_COPY);
+    }
     // The window owns a region it accepted; one it refused is still ours to free.
-    if (!SetWindowRgn(Handle(), region.get(), TRUE))
+    if (!SetWindowRgn(Handle(), region.get(), redraw))
         return;
     windowRegion = region.release();
+    shape = std::move(copy);
 }
 
 ColorValue ClockWindow::KeyColor() const {

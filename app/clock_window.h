@@ -5,6 +5,8 @@
 
 #include "app/clock_face.h"
 #include "app/clock_window_state.h"
+#include "app/time_jump_watch.h"
+#include "app/wall_clock.h"
 #include "win/dialog.h"
 
 class ClockWindow : public Dialog, protected ClockWindowState {
@@ -25,14 +27,16 @@ protected:
 
 private:
     static constexpr UINT_PTR kClockTimerId = 100;
-    static constexpr UINT kTickMilliseconds = 1000;
 
-    // Painting
+    // The time and painting
+    void OnTimer();
+    // Brings the face to `time` and asks for a repaint of what changed on it.
+    void ShowTime(std::string time);
+    // The time may have jumped: shows it whole at once and aims the next tick afresh.
+    void Resynchronise();
     void OnPaint();
     void PaintMinimised(HDC dc);
-    void PaintFace(HDC dc, const std::string& time);
-    void PaintPlainText(HDC dc, const std::string& time);
-    void OnTimer();
+    void PaintPlainText(HDC dc);
 
     // Placement
     void OnLeftButtonDown();
@@ -49,13 +53,20 @@ private:
     void OnRightButtonDown(WPARAM keys, LPARAM point);
     void SetDockMode(DockMode mode);
 
-    // Hands a new shape to the window, which owns it from then on.
-    void SetShape(UniqueRegion region);
+    // Hands a new shape to the window, which owns it from then on. Without `redraw` the caller
+    // repaints whatever of the window the change uncovers.
+    void SetShape(UniqueRegion region, bool redraw);
     // The skin's transparency colour as a ColorValue.
     ColorValue KeyColor() const;
 
     bool OnSysCommand(WPARAM command);
     void OnClose();
 
-    ClockFace face;  // the last paint's face; its images serve the next paint
+    SecondTicker ticker;
+    std::string shownTime;  // the time on the face
+    ClockFace face;         // composed for shownTime; painting only draws it
+    // A copy of the shape last handed to the window, or none while it has the plain rectangle:
+    // asking the window for its shape would cost a round trip to the window server a tick.
+    UniqueRegion shape;
+    TimeJumpWatch timeJumps;
 };

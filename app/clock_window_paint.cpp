@@ -1,6 +1,5 @@
-// Painting of the clock window: the face once a second, the icon when minimised.
+// Painting of the clock window: the face the last tick composed, the icon when minimised.
 
-#include "app/clock_face.h"
 #include "app/clock_window.h"
 #include "win/paint_context.h"
 
@@ -10,11 +9,10 @@ void ClockWindow::OnPaint() {
         PaintMinimised(paint.Dc());
         return;
     }
-    const std::string time = LocalTimeText();
-    if (skinLoaded && !background.IsEmpty())
-        PaintFace(paint.Dc(), time);
+    if (background.IsEmpty())
+        PaintPlainText(paint.Dc());
     else
-        PaintPlainText(paint.Dc(), time);
+        face.Image().Draw(paint.Dc(), 0, 0);  // a face without memory for it draws nothing
 }
 
 void ClockWindow::PaintMinimised(HDC dc) {
@@ -27,31 +25,17 @@ void ClockWindow::PaintMinimised(HDC dc) {
     DrawIcon(dc, at.x, at.y, icon);
 }
 
-void ClockWindow::PaintFace(HDC dc, const std::string& time) {
-    const PixelImage& shown = face.Compose(background, glyphs, time, dockMode);
-    if (shown.IsEmpty())
-        return;  // no memory for the face: the window keeps its shape until a later paint
-    if (shapeFollowsFace)
-        SetShape(shown.CreateRegion(KeyColor()));
-    shown.Draw(dc, 0, 0);
-}
-
-// Stands in while no skin has a background to show. With no background at all the text is
-// centred on a filled window, so a clock without a skin can still be read and right-clicked.
-void ClockWindow::PaintPlainText(HDC dc, const std::string& time) {
-    Size frame{background.Width(), background.Height()};
-    if (background.IsEmpty()) {
-        RECT client{};
-        GetClientRect(Handle(), &client);
-        FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));  // a system brush, not owned
-        frame = {client.right, client.bottom};
-    }
-    background.Draw(dc, 0, 0);
+// Stands in while no skin has a background to show: the text centred on a filled window, so a
+// clock without a skin can still be read and right-clicked.
+void ClockWindow::PaintPlainText(HDC dc) {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));  // a system brush, not owned
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_CENTER | TA_TOP);
     SIZE extent{};
-    GetTextExtentPoint32A(dc, time.c_str(), static_cast<int>(time.size()), &extent);
-    const Point at = PlainTextOrigin(frame, extent.cy);
-    TextOutA(dc, at.x, at.y, time.c_str(), static_cast<int>(time.size()));
+    GetTextExtentPoint32A(dc, shownTime.c_str(), static_cast<int>(shownTime.size()), &extent);
+    const Point at = PlainTextOrigin({client.right, client.bottom}, extent.cy);
+    TextOutA(dc, at.x, at.y, shownTime.c_str(), static_cast<int>(shownTime.size()));
 }

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "app/clock_face.h"
 #include "app/clock_window.h"
 #include "skin/skin_files.h"
 
@@ -31,18 +30,19 @@ bool ClockWindow::LoadSkin(std::string name) {
 
     // No background has ever loaded: rather than shrink to nothing and become unreachable, the
     // window keeps its size and shape and shows the plain text face.
+    face.Reset();
     if (windowWidth == 0 || windowHeight == 0) {
         homeX = posX;  // the clock rests where it stands; no tick moves it
         homeY = posY;
-        InvalidateRect(Handle(), nullptr, TRUE);
+        ShowTime(shownTime);
         return false;
     }
 
-    SetShape(turned.CreateRegion(KeyColor()));
+    SetShape(turned.CreateRegion(KeyColor()), true);
     ClampToEdge();
     homeX = posX;
     homeY = posY;
     SetWindowPos(Handle(), HWND_TOPMOST, posX, posY, windowWidth, windowHeight, 0);
-    InvalidateRect(Handle(), nullptr, TRUE);
+    ShowTime(shownTime);  // the whole new face
     return true;
 }

@@ -229,6 +229,18 @@ def write_skin(folder, width, height, pixel, glyph=None, key=(255, 0, 255), tran
     return folder
 
 
+def turned_clockwise(rows):
+    """A picture (rows of colours) turned a quarter turn clockwise."""
+    height = len(rows)
+    return [[rows[height - 1 - x][y] for x in range(height)] for y in range(len(rows[0]))]
+
+
+def turned_anticlockwise(rows):
+    """A picture (rows of colours) turned a quarter turn counter-clockwise."""
+    width = len(rows[0])
+    return [[rows[x][width - 1 - y] for x in range(len(rows))] for y in range(width)]
+
+
 def parse_settings(data):
     """Reads INI bytes the way the private-profile functions do: names without regard to case,
     the first of repeated sections and keys wins, lines outside sections and without "=" are
@@ -504,6 +516,37 @@ class ClockSession:
 
     def xdotool(self, *args):
         return _run(["xdotool", *args], self.env).stdout.decode().strip()
+
+    def scribble(self, colour, hwnd=None):
+        """Fills the clock's X window (or that of the window hwnd of its process) with an
+        (r, g, b) colour straight in the X server, behind Wine's back: what stays of it shows
+        which parts of the window Wine has not repainted since. The X server clips the fill to
+        the window's shape."""
+        x11 = ctypes.CDLL("libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XCreateGC.restype = ctypes.c_void_p
+        x11.XCreateGC.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_void_p]
+        x11.XSetForeground.argtypes = [ctypes.c_void_p, ctypes.c_void_p, ctypes.c_ulong]
+        x11.XFillRectangle.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_void_p,
+                                       ctypes.c_int, ctypes.c_int, ctypes.c_uint, ctypes.c_uint]
+        x11.XFreeGC.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+        x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        window = int(self.x_window(hwnd))
+        width, height = (self.driver("rect", hwnd or self.hwnd)[key] for key in ("width", "height"))
+        display = x11.XOpenDisplay(self.display.encode())
+        if not display:
+            raise HarnessError(f"cannot open display {self.display}")
+        try:
+            gc = x11.XCreateGC(display, window, 0, None)
+            red, green, blue = colour
+            x11.XSetForeground(display, gc, red << 16 | green << 8 | blue)
+            x11.XFillRectangle(display, window, gc, 0, 0, width, height)
+            x11.XFreeGC(display, gc)
+            x11.XSync(display, 0)
+        finally:
+            x11.XCloseDisplay(display)
 
     def x_window(self, hwnd=None):
         """The X window id of the clock, or of another window of its process given by hwnd

@@ -10,7 +10,7 @@ import tempfile
 import unittest
 from pathlib import Path
 
-from harness import ClockSession, write_skin
+from harness import ClockSession, turned_anticlockwise, turned_clockwise, write_skin
 
 SCREEN = (1024, 768)
 ITEMS = ["&Select Skin...", "-", "&Floating", "Dock &Left", "Dock &Right", "Dock &Top", "-",
@@ -34,16 +34,6 @@ def paint(width, height):
             return KEY
         return (30 + x % 200, 50 + 5 * y, 200 - x % 150)
     return pixel
-
-
-def turned_clockwise(rows):
-    height = len(rows)
-    return [[rows[height - 1 - x][y] for x in range(height)] for y in range(len(rows[0]))]
-
-
-def turned_anticlockwise(rows):
-    width = len(rows[0])
-    return [[rows[x][width - 1 - y] for x in range(len(rows))] for y in range(width)]
 
 
 def area(shot, rect):

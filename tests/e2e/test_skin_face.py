@@ -12,7 +12,15 @@ from datetime import datetime
 from pathlib import Path
 from zoneinfo import ZoneInfo
 
-from harness import Bitmap, ClockSession, write_bmp, write_skin
+from harness import (Bitmap, ClockSession, turned_anticlockwise, turned_clockwise, write_bmp,
+                     write_skin)
+
+WM_TIMECHANGE = 0x001E
+WM_COMMAND = 0x0111
+IDM_DOCK_LEFT = 32772
+IDM_DOCK_RIGHT = 32773
+IDM_DOCK_TOP = 32774
+IDM_FLOATING = 32775
 
 WHITE = (255, 255, 255)
 # The display's root window, seen through the holes of the clock's shape.
@@ -93,21 +101,23 @@ class FaceSession:
         cls.clock = ClockSession(skins=[folder], settings=cls.SETTINGS)
         cls.clock.__enter__()
         cls.addClassCleanup(cls.clock.close)
+        cls.started = cls.clock.window()
         time.sleep(1.2)  # past the first tick, whatever the first paint showed
 
     def time_text(self, seconds):
         return datetime.fromtimestamp(seconds, ZoneInfo(self.clock.env["TZ"])).strftime(
             "%H:%M:%S")
 
-    def assertScreenShowsFace(self):
-        left, top = self.clock.window()["rect"][:2]
+    def assertScreenShowsFace(self, turn=lambda rows: rows):
+        """The clock window shows, on the screen, the face of a second around now, turned by
+        turn for a side edge."""
+        left, top, right, bottom = self.clock.window()["rect"]
         shot, seconds = observed(self.clock.capture)
-        shown = [[shot.pixel(left + x, top + y) for x in range(self.skin.width)]
-                 for y in range(self.skin.height)]
+        shown = [[shot.pixel(x, y) for x in range(left, right)] for y in range(top, bottom)]
         mismatches = {}
         for second in seconds:
             text = self.time_text(second)
-            expected = self.skin.screen_view(text)
+            expected = turn(self.skin.screen_view(text))
             if shown == expected:
                 return
             mismatches[text] = [((x, y), shown[y][x], colour)
@@ -189,7 +199,18 @@ class MadeSkinTest(FaceSession, ShapeFromBackground, unittest.TestCase):
         return made / MADE_SKIN
 
     def test_saved_position_is_docked_to_the_top_edge_not_centred(self):
-        self.assertEqual(self.clock.window()["rect"], [300, 0, 300 + MADE_SIZE[0], MADE_SIZE[1]])
+        self.assertEqual(self.started["rect"], [300, 0, 300 + MADE_SIZE[0], MADE_SIZE[1]])
+
+    def test_ticks_repaint_the_changed_cells_into_the_whole_face_on_every_edge(self):
+        # Glyphs of many sizes move the whole line when one digit changes; a tick later the
+        # screen must still show the face composed whole, turned for the edge.
+        for command, turn in ((IDM_DOCK_RIGHT, turned_clockwise),
+                              (IDM_DOCK_LEFT, turned_anticlockwise), (IDM_FLOATING, None),
+                              (IDM_DOCK_TOP, None)):
+            with self.subTest(command=command):
+                self.clock.send(WM_COMMAND, command)
+                time.sleep(1.2)
+                self.assertScreenShowsFace(turn or (lambda rows: rows))
 
 
 def sample_skin(name):
@@ -202,6 +223,20 @@ class DefaultSkinTest(FaceSession, ShapeFromBackground, unittest.TestCase):
     @classmethod
     def skin_folder(cls):
         return sample_skin("back2")
+
+    def test_time_change_repaints_the_whole_face_at_once(self):
+        left, top, right, bottom = self.clock.window()["rect"]
+        scribbled = (12, 34, 56)
+        self.clock.scribble(scribbled)
+        time.sleep(1.2)
+        # A tick repaints the cells that changed, not the whole window.
+        shot = self.clock.capture()
+        left_over = sum(shot.pixel(x, y) == scribbled
+                        for y in range(top, bottom) for x in range(left, right))
+        self.assertGreater(left_over, (right - left) * (bottom - top) // 2, shot.path)
+        self.clock.post(WM_TIMECHANGE)
+        time.sleep(0.3)
+        self.assertScreenShowsFace()
 
 
 class ShapeFollowsFaceTest(FaceSession, unittest.TestCase):
