@@ -584,6 +584,22 @@ int Monitors() {
                      .Rect("virtual_screen", virtualScreen));
 }
 
+// Rectangles in the screen's own pixels, as screenshots and xdotool count them: a process that
+// is not DPI aware may be shown scaled ones. Wine 8 makes every process per-monitor aware anyway
+// and refuses the call. The awareness contexts came with Windows 10, so they are looked up.
+void MeasureInPhysicalPixels() {
+    using SetContextFunction = BOOL(WINAPI*)(HANDLE);
+    const auto setContext = reinterpret_cast<SetContextFunction>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDpiAwarenessContext")));
+    if (!setContext) {
+        SetProcessDPIAware();
+        return;
+    }
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2, else the first per-monitor awareness.
+    if (!setContext(reinterpret_cast<HANDLE>(-4)))
+        setContext(reinterpret_cast<HANDLE>(-3));
+}
+
 constexpr char kUsage[] =
     "usage: zentrix_driver find [--timeout-ms N] [--title TEXT]... | rect HWND | "
     "send HWND MSG WPARAM LPARAM [--timeout-ms N] | post HWND MSG WPARAM LPARAM | region HWND | "
@@ -595,6 +611,7 @@ constexpr char kUsage[] =
 int main(int argc, char** argv) {
     if (argc < 2)
         return Fail(kUsage);
+    MeasureInPhysicalPixels();
     const std::string command = argv[1];
     std::vector<const char*> args(argv + 2, argv + argc);
 
