@@ -4,7 +4,9 @@ Every ClockSession gets its own temporary folder holding a fresh Wine prefix (co
 pristine one that is made once per Wine version and cached), its own Xvfb display, and the
 clock's working folder with the skins the test asks for. The window is inspected and messaged
 through zentrix_driver.exe, which runs in the same prefix; the screen is read with ImageMagick's
-`import`, and mouse and keyboard go through xdotool.
+`import`, and mouse and keyboard go through xdotool. A session may cut its display into several
+monitors, which Wine learns of from a stand-in for libXinerama built from fake_xinerama.c, and
+may give Wine a DPI other than 96.
 
 CTest passes the programs in, but one test runs by hand as well, from this folder:
 
@@ -54,6 +56,7 @@ _WINE_ENVIRONMENT = {
     "LANG": "C",
     "LC_ALL": "C",
 }
+_FAKE_XINERAMA = Path(__file__).with_name("fake_xinerama.c")
 _STARTUP_TIMEOUT = 30.0
 _COMMAND_TIMEOUT = 30.0
 _SERVER_LINGER_SECONDS = 10
@@ -113,6 +116,35 @@ def _run(args, env, timeout=_COMMAND_TIMEOUT, check=True):
             f"{' '.join(args)} failed ({result.returncode}): "
             f"{result.stdout.decode(errors='replace')}{result.stderr.decode(errors='replace')}")
     return result
+
+
+def _registry_text(value):
+    if isinstance(value, int):
+        return f"dword:{value:08x}"
+    return '"' + value.replace("\\", "\\\\").replace('"', '\\"') + '"'
+
+
+def set_user_registry(prefix, key, values):
+    """Writes values ({name: int or str}, as REG_DWORD or REG_SZ) into HKEY_CURRENT_USER\\key of
+    a prefix whose Wine server is not running. It edits user.reg, which the server reads when it
+    starts, so the values are there before any Wine program looks; `wine reg add` would itself
+    be such a program, and cost a start of Wine per key."""
+    path = Path(prefix) / "user.reg"
+    lines = path.read_text(encoding="latin-1").split("\n")
+    header = "[" + key.replace("\\", "\\\\") + "]"
+    new_lines = [f'"{name}"={_registry_text(value)}' for name, value in values.items()]
+    names = tuple(f'"{name}"='.lower() for name in values)
+    start = next((i for i, line in enumerate(lines)
+                  if line == header or line.startswith(header + " ")), None)
+    if start is None:
+        # The server makes the key, and any missing key above it, as it reads the section.
+        lines[-1:-1] = ["", f"{header} {int(time.time())}", *new_lines]
+    else:
+        end = next((i for i in range(start + 1, len(lines))
+                    if not lines[i] or lines[i].startswith("[")), len(lines))
+        kept = [line for line in lines[start + 1:end] if not line.lower().startswith(names)]
+        lines[start + 1:end] = kept + new_lines
+    path.write_text("\n".join(lines), encoding="latin-1")
 
 
 def _wine_version():
@@ -263,14 +295,28 @@ class ClockSession:
     skins: names of folders in the repository's skins, or paths of folders that a test made;
         each is copied into the working folder under its own name.
     settings: bytes or text written to the settings file before the start; None leaves no file.
-    screen: (width, height) of the display.
+    screen: (width, height) of the display; by default 1024x768, or with monitors just large
+        enough to hold them all.
     start: False prepares everything but leaves the starting of the clock to the test.
+    monitors: (x, y, width, height) of each monitor in the display's pixels, the first one the
+        primary; None leaves Wine one monitor the size of the display. Wine puts the origin of
+        its coordinates at the primary's top-left corner, so a monitor left of or above it has
+        negative ones there, while screenshots and xdotool still count from the display's.
+    dpi: the DPI that Wine reports for the system and every monitor; None leaves it at 96.
     """
 
-    def __init__(self, skins=(), settings=None, screen=DEFAULT_SCREEN, start=True):
+    def __init__(self, skins=(), settings=None, screen=None, start=True, monitors=None,
+                 dpi=None):
         self.skins = list(skins)
         self.initial_settings = settings
-        self.screen = screen
+        self.monitors = [tuple(monitor) for monitor in monitors] if monitors else None
+        if self.monitors and any(x < 0 or y < 0 for x, y, _, _ in self.monitors):
+            raise HarnessError(f"monitors start at (0, 0) on the display: {self.monitors}")
+        self.screen = screen or (
+            (max(x + width for x, _, width, _ in self.monitors),
+             max(y + height for _, y, _, height in self.monitors))
+            if self.monitors else DEFAULT_SCREEN)
+        self.dpi = dpi
         self.autostart = start
         self.hwnd = None
         self.env = None
@@ -312,6 +358,11 @@ class ClockSession:
         subprocess.run(["cp", "-a", str(template), str(self.prefix)], check=True)
         self.env = dict(os.environ, **_WINE_ENVIRONMENT, WINEPREFIX=str(self.prefix),
                         TMPDIR=str(tmpdir), DISPLAY=self.display)
+        # Both land in the registry before the server that reads it first starts.
+        if self.monitors:
+            self._split_display()
+        if self.dpi:
+            set_user_registry(self.prefix, r"Control Panel\Desktop", {"LogPixels": self.dpi})
         # The server is started alone before the clock and the driver start together: the
         # first start of a prefix makes the server folder, and two at once make two of them.
         # It stays for a while after its last client, so a clock may end and start again.
@@ -344,6 +395,18 @@ class ClockSession:
         # for a visit and dodge; the bottom-right corner is out of its way.
         _run(["xdotool", "mousemove", width - 1, height - 1],
              dict(os.environ, DISPLAY=self.display))
+
+    def _split_display(self):
+        # Xvfb shows one output per X screen; Wine, told to ask Xinerama for its monitors rather
+        # than XRandR, loads our stand-in for the library, which answers with the test's heads.
+        library = self._root / "xinerama"
+        library.mkdir()
+        _run(["cc", "-shared", "-fPIC", "-O2", "-o", library / "libXinerama.so.1",
+              _FAKE_XINERAMA], self.env)
+        self.env["LD_LIBRARY_PATH"] = os.pathsep.join(
+            filter(None, [str(library), self.env.get("LD_LIBRARY_PATH")]))
+        self.env["ZENTRIX_HEADS"] = ";".join(",".join(map(str, m)) for m in self.monitors)
+        set_user_registry(self.prefix, r"Software\Wine\X11 Driver", {"UseXRandR": "N"})
 
     def start(self, wait=True):
         """Starts the clock in the working folder and waits for its window; wait=False returns

@@ -30,7 +30,10 @@ def skin_background(name):
 
 class PlacementAssertions:
     def assertCentred(self, clock, window):
-        left, top, right, bottom = clock.workarea()["workarea"]
+        self.assertCentredIn(clock.workarea()["workarea"], window)
+
+    def assertCentredIn(self, area, window):
+        left, top, right, bottom = area
         x, y = window["rect"][:2]
         # Centring halves both sizes with integer division, so allow the odd pixel either way.
         self.assertAlmostEqual(x + window["width"] / 2, (left + right) / 2, delta=1, msg=window)
@@ -197,6 +200,19 @@ class DamagedSettingsTest(unittest.TestCase, PlacementAssertions):
                 self.assertEqual(saved["position"],
                                  {"x": str(window["rect"][0]), "y": str(window["rect"][1])})
                 self.assertEqual(saved["skin"]["name"], DEFAULT_SKIN)
+
+
+class TwoMonitorsTest(unittest.TestCase, PlacementAssertions):
+    """A display cut into two monitors: the primary, and a smaller one on its right."""
+
+    def test_clock_starts_centred_on_the_primary_monitor(self):
+        with ClockSession(skins=[DEFAULT_SKIN],
+                          monitors=[(0, 0, 1024, 768), (1024, 0, 800, 600)]) as clock:
+            seen = clock.driver("monitors")
+            window = clock.window()
+        self.assertEqual([(m["rect"], m["primary"]) for m in seen["monitors"]],
+                         [([0, 0, 1024, 768], True), ([1024, 0, 1824, 600], False)])
+        self.assertCentredIn(seen["monitors"][0]["work"], window)
 
 
 if __name__ == "__main__":

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "win/unique_handle.h"
+#include "win/window_dc.h"
 
 namespace {
 
@@ -524,10 +525,85 @@ int WorkArea() {
                      .Number("screen_height", GetSystemMetrics(SM_CYSCREEN)));
 }
 
+// GetDpiForMonitor comes with shcore.dll of Windows 8.1; before that every monitor has the
+// system's DPI.
+using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+
+struct MonitorList {
+    GetDpiForMonitorFunction dpiForMonitor = nullptr;
+    int systemDpi = 0;
+    std::string json = "[";
+};
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, RECT*, LPARAM data) {
+    auto& list = *reinterpret_cast<MonitorList*>(data);
+    MONITORINFOEXA info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(monitor, &info))
+        return TRUE;
+    UINT dpi = 0;
+    UINT dpiY = 0;
+    if (!list.dpiForMonitor || FAILED(list.dpiForMonitor(monitor, kEffectiveDpi, &dpi, &dpiY)))
+        dpi = list.systemDpi;
+    list.json += list.json.size() > 1 ? "," : "";
+    list.json += Json()
+                     .String("name", info.szDevice)
+                     .Rect("rect", info.rcMonitor)
+                     .Rect("work", info.rcWork)
+                     .Bool("primary", (info.dwFlags & MONITORINFOF_PRIMARY) != 0)
+                     .Number("dpi", dpi)
+                     .Done();
+    return TRUE;
+}
+
+// The monitors in the order EnumDisplayMonitors gives them, and the screen metrics that
+// programs unaware of monitors see.
+int Monitors() {
+    MonitorList list;
+    {
+        const WindowDc screen(nullptr);
+        list.systemDpi = GetDeviceCaps(screen.get(), LOGPIXELSX);
+    }
+    const UniqueLibrary shcore(LoadLibraryA("shcore.dll"));
+    if (shcore)
+        list.dpiForMonitor = reinterpret_cast<GetDpiForMonitorFunction>(
+            reinterpret_cast<void*>(GetProcAddress(shcore.get(), "GetDpiForMonitor")));
+    if (!EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&list)))
+        return Fail("EnumDisplayMonitors failed, error " + std::to_string(GetLastError()));
+    list.json += "]";
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const RECT virtualScreen{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                             top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    return Print(Json()
+                     .Raw("monitors", list.json)
+                     .Number("system_dpi", list.systemDpi)
+                     .Number("screen_width", GetSystemMetrics(SM_CXSCREEN))
+                     .Number("screen_height", GetSystemMetrics(SM_CYSCREEN))
+                     .Rect("virtual_screen", virtualScreen));
+}
+
+// Rectangles in the screen's own pixels, as screenshots and xdotool count them: a process that
+// is not DPI aware may be shown scaled ones. Wine 8 makes every process per-monitor aware anyway
+// and refuses the call. The awareness contexts came with Windows 10, so they are looked up.
+void MeasureInPhysicalPixels() {
+    using SetContextFunction = BOOL(WINAPI*)(HANDLE);
+    const auto setContext = reinterpret_cast<SetContextFunction>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDpiAwarenessContext")));
+    if (!setContext) {
+        SetProcessDPIAware();
+        return;
+    }
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2, else the first per-monitor awareness.
+    if (!setContext(reinterpret_cast<HANDLE>(-4)))
+        setContext(reinterpret_cast<HANDLE>(-3));
+}
+
 constexpr char kUsage[] =
     "usage: zentrix_driver find [--timeout-ms N] [--title TEXT]... | rect HWND | "
     "send HWND MSG WPARAM LPARAM [--timeout-ms N] | post HWND MSG WPARAM LPARAM | region HWND | "
-    "windows | text HWND | items HWND | workarea | keys | cursor X Y | "
+    "windows | text HWND | items HWND | workarea | monitors | keys | cursor X Y | "
     "showmenu X Y TIMEOUT_MS ITEM...";
 
 }  // namespace
@@ -535,6 +611,7 @@ constexpr char kUsage[] =
 int main(int argc, char** argv) {
     if (argc < 2)
         return Fail(kUsage);
+    MeasureInPhysicalPixels();
     const std::string command = argv[1];
     std::vector<const char*> args(argv + 2, argv + argc);
 
@@ -544,6 +621,8 @@ int main(int argc, char** argv) {
         return Windows();
     if (command == "workarea")
         return WorkArea();
+    if (command == "monitors")
+        return Monitors();
     if (command == "keys")
         return Keys();
     if (command == "cursor")
