@@ -8,7 +8,7 @@ packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
     googletest libgtest-dev
     wine wine64
-    xvfb xauth x11-utils x11-apps xdotool imagemagick libxinerama-dev
+    xvfb xauth x11-utils x11-apps xdotool imagemagick libx11-dev libxinerama-dev
     clang libclang-rt-14-dev valgrind
 )
 

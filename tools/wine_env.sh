@@ -14,11 +14,13 @@ wine_env_prefix() {
 }
 
 # Starts Xvfb on a free display with the given screen size (default 1024x768) and exports DISPLAY.
+# -noreset keeps what was set up on the screen, such as the pointer's place, when the last
+# client leaves before the next one comes.
 wine_env_xvfb() {
     local size="${1:-1024x768}" display
     for display in $(seq 90 160); do
         [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-        Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
         wine_env_started_xvfb=$!
         for _ in $(seq 50); do
             [ -e "/tmp/.X11-unix/X$display" ] && { export DISPLAY=":$display"; return 0; }
