@@ -8,6 +8,7 @@
 #include "app/settings_file.h"
 #include "res/resource.h"
 #include "win/application.h"
+#include "win/window_dc.h"
 
 namespace {
 
@@ -35,8 +36,8 @@ bool ClockWindow::OnInitDialog() {
         OnSelectSkin();
 
     // The first tick comes just past the next second; every tick aims the one after it.
-    timerId = SetTimer(Handle(), kClockTimerId, SecondTicker::DelayToNextSecond(WallClockNow()),
-                       nullptr);
+    tickPeriod = SecondTicker::DelayToNextSecond(WallClockNow());
+    timerId = SetTimer(Handle(), kClockTimerId, tickPeriod, nullptr);
     popupMenu.reset(LoadMenuA(Application::Current()->Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
     timeJumps.Start(Handle());
     return true;
@@ -135,7 +136,12 @@ void ClockWindow::OnTimer() {
     const WallTime now = WallClockNow();
     if (ticker.TakeNewSecond(now))
         ShowTime(LocalTimeText(now));
-    SetTimer(Handle(), kClockTimerId, SecondTicker::DelayToNextSecond(now), nullptr);
+    // A timer already running at the period wanted is left alone: setting it costs a round trip
+    // to the window server, whose timers keep their phase.
+    if (const unsigned period = SecondTicker::NextPeriod(now); period != tickPeriod) {
+        SetTimer(Handle(), kClockTimerId, period, nullptr);
+        tickPeriod = period;
+    }
     ReturnHome();
 }
 
@@ -148,11 +154,14 @@ void ClockWindow::ShowTime(std::string time) {
     const Rect changed = face.Update(background, glyphs, shownTime, dockMode);
     if (changed.IsEmpty())
         return;
-    // The shape can only have changed inside the cells that changed, which are repainted anyway.
+    // The shape can only have changed inside the cells that changed, which are drawn anyway.
     if (shapeFollowsFace && !face.Image().IsEmpty())
         SetShape(face.Image().CreateRegion(KeyColor()), false);
-    const RECT area{changed.left, changed.top, changed.right, changed.bottom};
-    InvalidateRect(Handle(), &area, FALSE);
+    // Drawn at once: an invalidation and a WM_PAINT would cost half a dozen round trips to the
+    // window server a tick. What the window cannot show now, WM_PAINT draws later from the face.
+    const WindowDc dc(Handle());
+    IntersectClipRect(dc.get(), changed.left, changed.top, changed.right, changed.bottom);
+    face.Image().Draw(dc.get(), 0, 0);
 }
 
 void ClockWindow::Resynchronise() {

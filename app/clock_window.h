@@ -24,14 +24,14 @@ protected:
     // Offers the skin folders of the working directory; on OK loads the chosen one and makes
     // it the current skin.
     void OnSelectSkin();
+    // Brings the face to `time` and draws what changed on it.
+    void ShowTime(std::string time);
 
 private:
     static constexpr UINT_PTR kClockTimerId = 100;
 
     // The time and painting
     void OnTimer();
-    // Brings the face to `time` and asks for a repaint of what changed on it.
-    void ShowTime(std::string time);
     // The time may have jumped: shows it whole at once and aims the next tick afresh.
     void Resynchronise();
     void OnPaint();
@@ -63,7 +63,8 @@ private:
     void OnClose();
 
     SecondTicker ticker;
-    std::string shownTime;  // the time on the face
+    unsigned tickPeriod = 0;  // what the clock timer was last set to, in milliseconds
+    std::string shownTime;    // the time on the face
     ClockFace face;         // composed for shownTime; painting only draws it
     // A copy of the shape last handed to the window, or none while it has the plain rectangle:
     // asking the window for its shape would cost a round trip to the window server a tick.

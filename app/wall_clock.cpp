@@ -7,10 +7,14 @@ namespace {
 
 constexpr std::int64_t kMillisecondsPerSecond = 1000;
 
-// Seconds since 1970 and milliseconds into the second, rounded down, also before 1970.
+// Seconds since 1970, rounded down also before 1970, and milliseconds into the second.
 std::int64_t SecondOf(WallTime time) {
     return time >= 0 ? time / kMillisecondsPerSecond
                      : -((-time + kMillisecondsPerSecond - 1) / kMillisecondsPerSecond);
+}
+
+std::int64_t IntoSecond(WallTime time) {
+    return time - SecondOf(time) * kMillisecondsPerSecond;
 }
 
 }  // namespace
@@ -39,6 +43,11 @@ bool SecondTicker::TakeNewSecond(WallTime now) {
 }
 
 unsigned SecondTicker::DelayToNextSecond(WallTime now) {
-    const std::int64_t intoSecond = now - SecondOf(now) * kMillisecondsPerSecond;
-    return static_cast<unsigned>(kMillisecondsPerSecond - intoSecond + kMarginMilliseconds);
+    return static_cast<unsigned>(kMillisecondsPerSecond - IntoSecond(now) + kMarginMilliseconds);
+}
+
+unsigned SecondTicker::NextPeriod(WallTime now) {
+    if (IntoSecond(now) <= kMarginMilliseconds + kToleranceMilliseconds)
+        return kMillisecondsPerSecond;
+    return DelayToNextSecond(now);
 }

@@ -22,6 +22,8 @@ public:
     // How far past the turn of a second a tick is aimed: a timer never fires early, but a
     // tick that is aimed at the turn itself may see the clock a hair before it.
     static constexpr int kMarginMilliseconds = 1;
+    // How far past the turn a tick may come and still count as on time.
+    static constexpr int kToleranceMilliseconds = 4;
 
     // Whether the second of `now` differs from the one last taken; if it does, it is taken.
     // A tick that arrives before the second has turned takes nothing, so no second is shown
@@ -33,6 +35,10 @@ public:
 
     // Milliseconds from `now` to just past the next turn of the second.
     static unsigned DelayToNextSecond(WallTime now);
+    // The period for the timer after a tick at `now`: a whole second after a tick on time, so
+    // that a timer which keeps its phase needs no new aim, else the delay to just past the
+    // next turn.
+    static unsigned NextPeriod(WallTime now);
 
 private:
     std::optional<std::int64_t> taken;  // seconds since 1970
