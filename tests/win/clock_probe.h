@@ -20,6 +20,7 @@ public:
 
     using ClockWindow::LoadSkin;
     using ClockWindow::OnCommand;
+    using ClockWindow::ShowTime;
     using ClockWindowState::background;
     using ClockWindowState::dockMode;
     using ClockWindowState::glyphs;
