@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # What the running clock costs while it just ticks: Zentrix.exe on a virtual screen beside
 # `xclock -digital -update 1`, once with the default skin (back2) and once with neon, whose
-# window shape follows its digits. After a warm-up, the CPU time (user + system, from
-# /proc/<pid>/stat) of the clock process, of its wineserver, of the prefix's other Wine processes,
-# of xclock and of the X server is taken over a measured span (60 s unless
-# ZENTRIX_IDLE_SECONDS says otherwise), and reported as CPU-seconds per hour with the resident
-# memory (VmRSS) of each.
+# window shape follows its digits; then, for the floor under both, bench/idle_floor.cpp, a Wine
+# window that only ticks once a second and fills a small square from each tick. After a warm-up,
+# the CPU time of the measured program, of its wineserver, of the prefix's other Wine processes,
+# of xclock and of the X server is taken over a measured span (60 s unless ZENTRIX_IDLE_SECONDS
+# says otherwise) and reported as CPU-seconds per hour with the resident memory (VmRSS) of each.
+#
+# CPU time is what the scheduler counted for every thread (sum_exec_runtime in
+# /proc/<pid>/task/<tid>/sched, in nanoseconds); where the kernel does not keep it, the user and
+# system clock ticks of /proc/<pid>/stat stand in, which at a hundred a second are too coarse to
+# tell two idle programs apart over a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$(pwd)
@@ -14,50 +19,45 @@ warmup=10
 
 tools/setup.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target Zentrix
+cmake --build --preset windows --target Zentrix idle_floor
 
 scratch=$(mktemp -d /tmp/bench-idle-XXXXXX)
-xvfb_pid=""
+. tools/wine_env.sh
 xclock_pid=""
 cleanup() {
     [ -n "$xclock_pid" ] && kill "$xclock_pid" 2>/dev/null || true
-    [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    wine_env_cleanup
     rm -rf "$scratch"
 }
 trap cleanup EXIT
 
-# A display of our own among :120 to :139.
-for display in $(seq 120 139); do
-    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X$display" ] && break
-        sleep 0.1
-    done
-    [ -e "/tmp/.X11-unix/X$display" ] && break
-    kill "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=""
-done
-[ -n "$xvfb_pid" ] || { echo "no free display among :120 to :139" >&2; exit 1; }
-export DISPLAY=":$display"
-export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot -i >/dev/null 2>&1
+# The screen first: the prefix's desktop process keeps the display it found at wineboot.
+wine_env_xvfb 1024x768
+xvfb_pid=$wine_env_started_xvfb
+wine_env_prefix "$scratch/prefix"
 wineserver -w
+# The clock jumps out of the pointer's way, and Xvfb starts with the pointer mid-screen.
+xdotool mousemove 1023 767
 
 clock_ticks=$(getconf CLK_TCK)
 
-# User plus system time of a process, in clock ticks; 0 once it has gone.
-cpu_ticks() {
+# CPU time of a process in milliseconds, over all its threads; 0 once it has gone.
+cpu_ms() {
+    local sched=(/proc/"$1"/task/*/sched)
+    if [ -r "${sched[0]}" ] && grep -q '^se.sum_exec_runtime' "${sched[0]}" 2>/dev/null; then
+        awk '/^se.sum_exec_runtime/ { total += $3 } END { printf "%.3f\n", total }' \
+            "${sched[@]}" 2>/dev/null || echo 0
+        return
+    fi
     local stat
     stat=$(cat "/proc/$1/stat" 2>/dev/null) || { echo 0; return; }
     # The command name in field 2 may hold spaces: count from the closing parenthesis.
     set -- ${stat##*") "}
-    echo $((${12} + ${13}))
+    echo $(((${12} + ${13}) * 1000 / clock_ticks))
+}
+
+sum() {
+    awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f\n", a + b }'
 }
 
 rss_kib() {
@@ -80,73 +80,84 @@ process_name() {
     basename "${name//\\//}"
 }
 
-# Measures one skin; prints one table.
+# Runs a Windows program in the folder $1 with the arguments that follow and measures it beside
+# xclock; prints one table titled $title.
 measure() {
-    local skin=$1 run="$scratch/run-$1"
-    mkdir -p "$run"
-    cp -r skins/. "$run/"
-    printf '[skin]\r\nname=%s\r\n' "$skin" >"$WINEPREFIX/drive_c/windows/Zentrix.INI"
+    local run=$1
+    shift
+    local program
+    program=$(basename "$1")
 
-    (cd "$run" && exec wine "$repo/build/windows/Zentrix.exe") &
-    local clock_pid=$!
+    (cd "$run" && exec wine "$@") &
+    local measured_pid=$!
     xclock -digital -update 1 2>/dev/null &
     xclock_pid=$!
     sleep "$warmup"
 
     local server_pid="" others=() pid
     for pid in $(prefix_pids); do
-        [ "$pid" = "$clock_pid" ] && continue
+        [ "$pid" = "$measured_pid" ] && continue
         case $(process_name "$pid") in
             wineserver*) server_pid=$pid ;;
             *.exe | *.EXE) others+=("$pid") ;;
         esac
     done
-    if [ "$(process_name "$clock_pid")" != Zentrix.exe ] || [ -z "$server_pid" ]; then
-        echo "the clock did not start" >&2
+    if [ "$(process_name "$measured_pid")" != "$program" ] || [ -z "$server_pid" ]; then
+        echo "$program did not start" >&2
         exit 1
     fi
 
-    local names=(Zentrix.exe wineserver "other Wine processes (${#others[@]})" xclock Xvfb)
-    local groups=("$clock_pid" "$server_pid" "${others[*]}" "$xclock_pid" "$xvfb_pid")
-    local before=() after=() i sum
+    local names=("$program" wineserver "other Wine processes (${#others[@]})" xclock Xvfb)
+    local groups=("$measured_pid" "$server_pid" "${others[*]}" "$xclock_pid" "$xvfb_pid")
+    local before=() i
     for i in "${!groups[@]}"; do
-        sum=0
-        for pid in ${groups[$i]}; do sum=$((sum + $(cpu_ticks "$pid"))); done
-        before[$i]=$sum
+        before[$i]=0
+        for pid in ${groups[$i]}; do before[$i]=$(sum "${before[$i]}" "$(cpu_ms "$pid")"); done
     done
     sleep "$measured"
     echo
-    echo "Skin $skin: CPU over ${measured} s after ${warmup} s of warm-up"
+    echo "$title: CPU over ${measured} s after ${warmup} s of warm-up"
     echo
     echo "| process | CPU-seconds per hour | share of one core | VmRSS |"
     echo "|---|---:|---:|---:|"
     for i in "${!groups[@]}"; do
-        sum=0
-        local rss=0
+        local after=0 rss=0
         for pid in ${groups[$i]}; do
-            sum=$((sum + $(cpu_ticks "$pid")))
+            after=$(sum "$after" "$(cpu_ms "$pid")")
             rss=$((rss + $(rss_kib "$pid")))
         done
-        after[$i]=$sum
-        awk -v name="${names[$i]}" -v ticks=$((after[i] - before[i])) -v hz="$clock_ticks" \
+        awk -v name="${names[$i]}" -v ms="$(sum "$after" "-${before[$i]}")" \
             -v span="$measured" -v rss="$rss" 'BEGIN {
-                cpu = ticks / hz
-                printf "| %s | %.1f | %.3f %% | %.1f MiB |\n", name, cpu * 3600 / span,
+                cpu = ms / 1000
+                printf "| %s | %.2f | %.4f %% | %.1f MiB |\n", name, cpu * 3600 / span,
                        cpu / span * 100, rss / 1024
             }'
     done
-    [ -e "/proc/$clock_pid" ] || echo "(the clock ended during the measurement)"
+    [ -e "/proc/$measured_pid" ] || echo "($program ended during the measurement)"
 
     kill "$xclock_pid" 2>/dev/null || true
     wait "$xclock_pid" 2>/dev/null || true
     xclock_pid=""
     wineserver -k >/dev/null 2>&1 || true
-    wait "$clock_pid" 2>/dev/null || true
+    wait "$measured_pid" 2>/dev/null || true
     wineserver -w
 }
 
+# Measures the clock with one skin.
+measure_clock() {
+    local skin=$1 run="$scratch/run-$1"
+    mkdir -p "$run"
+    cp -r skins/. "$run/"
+    printf '[skin]\r\nname=%s\r\n' "$skin" >"$WINEPREFIX/drive_c/windows/Zentrix.INI"
+    title="Skin $skin" measure "$run" "$repo/build/windows/Zentrix.exe"
+}
+
 echo "Load before: $(cut -d' ' -f1-3 /proc/loadavg) (1, 5, 15 minutes); $(nproc) CPUs"
-measure back2
-measure neon
+measure_clock back2
+measure_clock neon
+title="A Wine window that fills a square a second" measure "$scratch" \
+    "$repo/build/windows/bench/idle_floor.exe"
+title="A Wine window that only ticks" measure "$scratch" \
+    "$repo/build/windows/bench/idle_floor.exe" --no-draw
 echo
 echo "Load after: $(cut -d' ' -f1-3 /proc/loadavg)"
