@@ -2,7 +2,7 @@
 
 #include "res/resource.h"
 
-AboutDialog::AboutDialog() : Dialog(IDD_ABOUTBOX) {}
+AboutDialog::AboutDialog(HINSTANCE instance, HWND owner) : Dialog(IDD_ABOUTBOX, instance, owner) {}
 
 bool AboutDialog::OnInitDialog() {
     mailLink.Attach(GetDlgItem(Handle(), IDC_MAIL_LINK));

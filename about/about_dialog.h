@@ -9,8 +9,7 @@ public:
     static constexpr char kWebPageUrl[] = "http://zentrix.example.org/";
     static constexpr char kMailUrl[] = "mailto:zentrix@example.org";
 
-    // Owned by the application's main window, the clock, when it has one.
-    AboutDialog();
+    AboutDialog(HINSTANCE instance, HWND owner);
 
 protected:
     bool OnInitDialog() override;

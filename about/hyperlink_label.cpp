@@ -139,7 +139,7 @@ void HyperlinkLabel::AdjustToFit() {
         GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
     }
 
-    const LabelRect fitted =
+    const Rect fitted =
         FitLabelToText({rect.left, rect.top, rect.right, rect.bottom}, extent.cx, extent.cy,
                        static_cast<unsigned>(GetWindowLongA(control, GWL_STYLE)));
     SetWindowPos(control, nullptr, fitted.left, fitted.top, fitted.right - fitted.left,

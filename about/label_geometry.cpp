@@ -1,6 +1,6 @@
 #include "about/label_geometry.h"
 
-LabelRect FitLabelToText(LabelRect label, int textWidth, int textHeight, unsigned style) {
+Rect FitLabelToText(Rect label, int textWidth, int textHeight, unsigned style) {
     if (style & kStaticCenterImage) {
         const int margin = (label.bottom - label.top - textHeight) / 2;
         label.top += margin;

@@ -25,9 +25,10 @@ bool ClockApp::InitInstance() {
         ShowMessage(text);
         return false;
     }
-    ClockWindow clock;
+    ClockWindow clock(*this);
     SetMainWindow(&clock);
     clock.DoModal();
+    SetMainWindow(nullptr);
     return false;
 }
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/dock_mode.h"
-#include "app/face_layout.h"
+#include "skin/face_layout.h"
 #include "image/pixel_image.h"
 
 // The quarter turn that docking to `mode`'s edge gives the face: 90, 270, or 0 for none.
@@ -36,5 +36,6 @@ private:
     PixelImage upright;  // of the background's size
     PixelImage turned;   // empty while the face is not turned
     int angle = 0;       // the turn of the face as shown
-    std::optional<std::vector<GlyphPlacement>> shown;  // the line on `upright`; none: compose anew
+    // The line of glyphs on `upright`; none while the face is to be composed anew.
+    std::optional<std::vector<GlyphPlacement>> shown;
 };

@@ -1,25 +1,15 @@
 #include "app/clock_window.h"
 
-#include <time.h>
-
-#include <utility>
-
 #include "about/about_dialog.h"
-#include "app/settings_file.h"
 #include "res/resource.h"
 #include "win/application.h"
-#include "win/window_dc.h"
 
-namespace {
-
-SettingsFile Settings() {
-    return SettingsFile::ForProgram(Application::Current()->ExeName());
+ClockWindow::ClockWindow(Application& app) : Dialog(IDD_CLOCK, app.Instance(), nullptr), app(app) {
+    icon = LoadIconA(app.Instance(), MAKEINTRESOURCEA(IDI_CLOCK));
 }
 
-}  // namespace
-
-ClockWindow::ClockWindow(HWND parent) : Dialog(IDD_CLOCK, parent) {
-    icon = LoadIconA(Application::Current()->Instance(), MAKEINTRESOURCEA(IDI_CLOCK));
+SettingsFile ClockWindow::Settings() const {
+    return SettingsFile::ForProgram(app.ExeName());
 }
 
 bool ClockWindow::OnInitDialog() {
@@ -29,8 +19,8 @@ bool ClockWindow::OnInitDialog() {
 
     const SettingsFile settings = Settings();
     skinName = settings.ReadString("skin", "name", "back2");
-    posX = settings.ReadInt("position", "x", 0);
-    posY = settings.ReadInt("position", "y", 400);
+    placement.PlaceAt(
+        {settings.ReadInt("position", "x", 0), settings.ReadInt("position", "y", 400)});
     shownTime = LocalTimeText(WallClockNow());  // what the first face shows, until the first tick
     if (!LoadSkin(skinName))
         OnSelectSkin();
@@ -38,7 +28,7 @@ bool ClockWindow::OnInitDialog() {
     // The first tick comes just past the next second; every tick aims the one after it.
     tickPeriod = SecondTicker::DelayToNextSecond(WallClockNow());
     timerId = SetTimer(Handle(), kClockTimerId, tickPeriod, nullptr);
-    popupMenu.reset(LoadMenuA(Application::Current()->Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
+    popupMenu.reset(LoadMenuA(Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
     timeJumps.Start(Handle());
     return true;
 }
@@ -66,6 +56,9 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
             return false;
         case WM_MOUSEMOVE:
             OnMouseMove(wParam);
+            return false;
+        case WM_WINDOWPOSCHANGED:
+            OnWindowMoved(*reinterpret_cast<const WINDOWPOS*>(lParam));
             return false;
         case WM_ERASEBKGND:
             // The face covers the whole window; erasing first would only make it flicker.
@@ -106,16 +99,17 @@ bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
             OnSelectSkin();
             return true;
         case IDM_AUTO_MOVE:
-            autoMove = autoMove ? 0 : 1;
+            placement.FlipAutoMove();
             return true;
         case IDM_EXIT:
             PostMessageA(Handle(), WM_CLOSE, 0, 0);
             return true;
         case IDM_ABOUT:
-            AboutDialog().DoModal();
+            AboutDialog(Instance(), Handle()).DoModal();
             return true;
         default:
-            return Dialog::OnCommand(id, notifyCode, control);
+            // What neither the clock nor the dialog answers (the help command) is the program's.
+            return Dialog::OnCommand(id, notifyCode, control) || app.OnCommand(id);
     }
 }
 
@@ -123,52 +117,8 @@ bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
 bool ClockWindow::OnSysCommand(WPARAM command) {
     if ((command & 0xFFF0) != 16)
         return false;
-    AboutDialog().DoModal();
+    AboutDialog(Instance(), Handle()).DoModal();
     return true;
-}
-
-// Each tick shows the second it finds, if the face does not show it yet, and aims the next tick
-// just past the next second: a timer of a fixed period would drift against the second and now
-// and then skip one.
-void ClockWindow::OnTimer() {
-    if (!timerId)
-        return;
-    const WallTime now = WallClockNow();
-    if (ticker.TakeNewSecond(now))
-        ShowTime(LocalTimeText(now));
-    // A timer already running at the period wanted is left alone: setting it costs a round trip
-    // to the window server, whose timers keep their phase.
-    if (const unsigned period = SecondTicker::NextPeriod(now); period != tickPeriod) {
-        SetTimer(Handle(), kClockTimerId, period, nullptr);
-        tickPeriod = period;
-    }
-    ReturnHome();
-}
-
-void ClockWindow::ShowTime(std::string time) {
-    shownTime = std::move(time);
-    if (background.IsEmpty()) {
-        InvalidateRect(Handle(), nullptr, FALSE);  // the plain text face, drawn whole
-        return;
-    }
-    const Rect changed = face.Update(background, glyphs, shownTime, dockMode);
-    if (changed.IsEmpty())
-        return;
-    // The shape can only have changed inside the cells that changed, which are drawn anyway.
-    if (shapeFollowsFace && !face.Image().IsEmpty())
-        SetShape(face.Image().CreateRegion(KeyColor()), false);
-    // Drawn at once: an invalidation and a WM_PAINT would cost half a dozen round trips to the
-    // window server a tick. What the window cannot show now, WM_PAINT draws later from the face.
-    const WindowDc dc(Handle());
-    IntersectClipRect(dc.get(), changed.left, changed.top, changed.right, changed.bottom);
-    face.Image().Draw(dc.get(), 0, 0);
-}
-
-void ClockWindow::Resynchronise() {
-    _tzset();  // the runtime reads the time zone once, unless told it may have changed
-    ticker.Forget();
-    face.Reset();
-    OnTimer();
 }
 
 // Saves where the window really stands, so a clock closed while dodged comes back there.
@@ -179,30 +129,4 @@ void ClockWindow::OnClose() {
     settings.WriteInt("position", "x", rect.left);
     settings.WriteInt("position", "y", rect.top);
     settings.WriteString("skin", "name", skinName);
-}
-
-void ClockWindow::SetShape(UniqueRegion region, bool redraw) {
-    // A picture entirely of the key colour would cut the whole window away and leave a clock
-    // nobody can see or right-click; it keeps its rectangle instead.
-    RECT box{};
-    if (GetRgnBox(region.get(), &box) == NULLREGION)
-        region.reset();
-    // Most ticks of a shape-following face give the shape it already has. Handing it over again
-    // would cost a round trip to the display, and under Wine memory that is never given back.
-    if (region ? shape && EqualRgn(shape.get(), region.get()) : !shape)
-        return;
-    UniqueRegion copy;
-    if (region) {
-        copy.reset(CreateRectRgn(0, 0, 0, 0));
-        CombineRgn(copy.get(), region.get(), nullptr, RGN_COPY);
-    }
-    // The window owns a region it accepted; one it refused is still ours to free.
-    if (!SetWindowRgn(Handle(), region.get(), redraw))
-        return;
-    windowRegion = region.release();
-    shape = std::move(copy);
-}
-
-ColorValue ClockWindow::KeyColor() const {
-    return MakeColorValue(transparencyColor.red, transparencyColor.green, transparencyColor.blue);
 }

@@ -34,8 +34,8 @@ void ClockWindow::OnRightButtonDown(WPARAM keys, LPARAM point) {
     GetWindowRect(Handle(), &window);
     for (int item : {IDM_DOCK_TOP, IDM_DOCK_LEFT, IDM_DOCK_RIGHT, IDM_FLOATING})
         CheckMenuItem(menu, item, CheckedIf(false));
-    CheckMenuItem(menu, IDM_AUTO_MOVE, CheckedIf(autoMove == 1));
-    CheckMenuItem(menu, PlacementItem(dockMode), CheckedIf(true));
+    CheckMenuItem(menu, IDM_AUTO_MOVE, CheckedIf(placement.AutoMove()));
+    CheckMenuItem(menu, PlacementItem(placement.Mode()), CheckedIf(true));
     // The window has no frame, so the client point plus the window's corner is the screen point.
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, GET_X_LPARAM(point) + window.left,
                    GET_Y_LPARAM(point) + window.top, 0, Handle(), nullptr);
@@ -43,6 +43,6 @@ void ClockWindow::OnRightButtonDown(WPARAM keys, LPARAM point) {
 
 // Every mode change reloads the skin, which turns, sizes, shapes and clamps it for the new edge.
 void ClockWindow::SetDockMode(DockMode mode) {
-    dockMode = mode;
+    placement.SetMode(mode);
     LoadSkin(skinName);
 }

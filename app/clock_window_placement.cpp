@@ -1,80 +1,61 @@
-// Where the clock stands: docked to an edge or floating, dragged with the left button, and
-// dodging the pointer in auto-move mode until the pointer leaves its resting place.
+// Where the clock stands: the window's mouse messages handed to the placement model, and the
+// moves it decides on made.
+
+#include <windowsx.h>
 
 #include "app/clock_window.h"
-#include "app/placement.h"
 
 namespace {
 
-Size ScreenSize() {
-    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
-
-POINT PointerPosition() {
+Point PointerPosition() {
     POINT pointer{};
     GetCursorPos(&pointer);
-    return pointer;
+    return {pointer.x, pointer.y};
 }
 
 }  // namespace
 
+// The message's own point is not used: the pointer is read as the window system has it now.
 void ClockWindow::OnLeftButtonDown() {
-    dragging = 1;
     SetCapture(Handle());
-    GetWindowRect(Handle(), &dragStartRect);
-    const POINT pointer = PointerPosition();
-    dragOffsetX = pointer.x - dragStartRect.left;
-    dragOffsetY = pointer.y - dragStartRect.top;
+    RECT rect{};
+    GetWindowRect(Handle(), &rect);
+    placement.StartDrag(PointerPosition(), {rect.left, rect.top});
 }
 
 // Only the button going up ends a drag; a capture lost without it leaves the clock dragging.
 void ClockWindow::OnLeftButtonUp() {
-    dragging = 0;
+    placement.EndDrag();
     ReleaseCapture();
 }
 
 void ClockWindow::OnMouseMove(WPARAM keys) {
-    if (!dragging) {
-        Dodge(keys);
-        return;
-    }
-    const POINT pointer = PointerPosition();
-    posX = pointer.x - dragOffsetX;
-    posY = pointer.y - dragOffsetY;
-    ClampToEdge();
-    homeX = posX;
-    homeY = posY;
-    MoveTo(posX, posY);
+    const std::optional<Point> to =
+        placement.Dragging()
+            ? placement.DragTo(PointerPosition(), screens)
+            : placement.Dodge({(keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0}, screens);
+    if (to)
+        MoveTo(*to);
 }
 
-// Shift or Ctrl lets the pointer reach the clock, to drag it or open its menu.
-void ClockWindow::Dodge(WPARAM keys) {
-    if (!autoMove || (keys & (MK_CONTROL | MK_SHIFT)) || posX != homeX || posY != homeY)
+// While no skin has sized the window, the window system places it (the dialog manager centres
+// it at the start), and placement follows the window's real rectangle.
+void ClockWindow::OnWindowMoved(const WINDOWPOS& moved) {
+    const bool moveOrSize = (moved.flags & SWP_NOMOVE) == 0 || (moved.flags & SWP_NOSIZE) == 0;
+    if (skin.HasBackground() || !moveOrSize)
         return;
-    const Point jump = DodgeJump({posX, posY}, {windowWidth, windowHeight}, ScreenSize(), dockMode);
-    posX = jump.x;
-    posY = jump.y;
-    MoveTo(posX, posY);
+    RECT rect{};
+    GetWindowRect(Handle(), &rect);
+    placement.Adopt({rect.left, rect.top, rect.right, rect.bottom});
 }
 
 void ClockWindow::ReturnHome() {
-    if (posX == homeX && posY == homeY)
-        return;
-    const POINT pointer = PointerPosition();
-    if (InsideHome({pointer.x, pointer.y}, {homeX, homeY}, {windowWidth, windowHeight}))
-        return;
-    posX = homeX;
-    posY = homeY;
-    MoveTo(posX, posY);
+    if (placement.AtHome())
+        return;  // the pointer is not asked for: that would be a round trip every tick
+    if (const std::optional<Point> to = placement.ReturnHome(PointerPosition()))
+        MoveTo(*to);
 }
 
-void ClockWindow::ClampToEdge() {
-    const Point clamped =
-        ::ClampToEdge({posX, posY}, {windowWidth, windowHeight}, ScreenSize(), dockMode);
-    posX = clamped.x;
-    posY = clamped.y;
-}
-
-void ClockWindow::MoveTo(int x, int y) {
-    SetWindowPos(Handle(), HWND_TOPMOST, x, y, 100, 100, SWP_NOSIZE);
+void ClockWindow::MoveTo(Point at) {
+    SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, 100, 100, SWP_NOSIZE);
 }

@@ -5,8 +5,8 @@
 #include <array>
 #include <vector>
 
-#include "app/face_layout.h"
 #include "image/pixel_ops.h"
+#include "skin/face_layout.h"
 
 using GlyphSpans = std::array<ConstPixelSpan, kGlyphCount>;
 

@@ -10,28 +10,76 @@ int Within(int value, int lowest, int highest) {
     return value;
 }
 
-}  // namespace
-
-Point ClampToEdge(Point position, Size window, Size screen, DockMode mode) {
-    switch (mode) {
-        case DockLeft:
-            return {0, Within(position.y, 0, screen.height - window.height)};
-        case DockRight:
-            return {screen.width - window.width,
-                    Within(position.y, 0, screen.height - window.height)};
-        case DockTop:
-            return {Within(position.x, 0, screen.width - window.width), 0};
-        default:
-            return position;
-    }
+bool OnASide(DockMode mode) {
+    return mode == DockLeft || mode == DockRight;
 }
 
-Point DodgeJump(Point position, Size window, Size screen, DockMode mode) {
-    if (mode == DockLeft || mode == DockRight) {
-        const int half = screen.height / 2;
-        return {position.x,
-                position.y > half ? position.y - half : position.y + half - window.height};
+}  // namespace
+
+void Placement::PlaceAt(Point at) {
+    position = at;
+    home = at;
+}
+
+Point Placement::Settle(Size size, const Screens& screens) {
+    window = size;
+    position = ClampToEdge(position, screens.Nearest(Rect::At(position, window)));
+    home = position;
+    return position;
+}
+
+void Placement::Adopt(const Rect& rect) {
+    if (AtHome())
+        home = rect.Origin();
+    position = rect.Origin();
+    window = rect.Extent();
+}
+
+void Placement::StartDrag(Point pointer, Point origin) {
+    dragging = true;
+    dragOffset = {pointer.x - origin.x, pointer.y - origin.y};
+}
+
+std::optional<Point> Placement::DragTo(Point pointer, const Screens& screens) {
+    if (!dragging)
+        return std::nullopt;
+    const Point grabbed{pointer.x - dragOffset.x, pointer.y - dragOffset.y};
+    position = ClampToEdge(grabbed, screens.Nearest(Rect::At(grabbed, window)));
+    home = position;
+    return position;
+}
+
+std::optional<Point> Placement::Dodge(Modifiers keys, const Screens& screens) {
+    if (!autoMove || keys.shift || keys.control || !AtHome())
+        return std::nullopt;
+    const Rect screen = screens.Nearest(Rect::At(position, window));
+    if (OnASide(mode)) {
+        const int half = screen.Height() / 2;
+        position.y += position.y - screen.top > half ? -half : half - window.height;
+    } else {
+        const int half = screen.Width() / 2;
+        position.x += position.x - screen.left > half ? -half : half - window.width;
     }
-    const int half = screen.width / 2;
-    return {position.x > half ? position.x - half : position.x + half - window.width, position.y};
+    return position;
+}
+
+std::optional<Point> Placement::ReturnHome(Point pointer) {
+    if (AtHome() || Rect::At(home, window).Contains(pointer))
+        return std::nullopt;
+    position = home;
+    return position;
+}
+
+Point Placement::ClampToEdge(Point at, const Rect& screen) const {
+    switch (mode) {
+        case DockLeft:
+            return {screen.left, Within(at.y, screen.top, screen.bottom - window.height)};
+        case DockRight:
+            return {screen.right - window.width,
+                    Within(at.y, screen.top, screen.bottom - window.height)};
+        case DockTop:
+            return {Within(at.x, screen.left, screen.right - window.width), screen.top};
+        default:
+            return at;
+    }
 }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/clock_face.h"
-#include "bench/bench_skin.h"
+#include "skin/skin.h"
 #include "bench/median_timer.h"
 #include "bench/paint_tick.h"
 #include "bench/reference_region.h"
@@ -60,7 +60,7 @@ Row TimeRegion(const std::string& name, const PixelImage& image, ColorValue key)
 }
 
 // Successive seconds, as the window ticks; the results are compared at the last of them.
-Row TimeTick(const std::string& name, const BenchSkin& skin, DockMode mode) {
+Row TimeTick(const std::string& name, const Skin& skin, DockMode mode) {
     PixelImage referenceFace;
     ClockFace kept;
     TickResult reference, fast;
@@ -78,7 +78,7 @@ Row TimeTick(const std::string& name, const BenchSkin& skin, DockMode mode) {
 // when the skin's shape follows its face. The clock composes successive seconds on a kept face,
 // as the window does, and then each later step starts from both builders' faces at kTime; the
 // clock's turn is timed for the whole face, as after a change of skin or dock mode.
-void TimeTickSteps(const std::string& name, const BenchSkin& skin, DockMode mode,
+void TimeTickSteps(const std::string& name, const Skin& skin, DockMode mode,
                    std::vector<Row>& rows) {
     PixelImage reference;
     ClockFace kept;
@@ -98,18 +98,20 @@ void TimeTickSteps(const std::string& name, const BenchSkin& skin, DockMode mode
             {name + " turn",
              MedianSeconds([&] { ComposeUnturned(skin, kTime, reference); },
                            [&] { RotateByPixels(reference, angle); }),
-             MedianSeconds(Nothing,
-                           [&] { TurnQuarter(upright.Pixels(), turned.Pixels(), angle); }),
+             MedianSeconds(Nothing, [&] { TurnQuarter(upright.Pixels(), turned.Pixels(), angle); }),
              SamePixels(reference, turned)});
     }
-    if (skin.shapeFollowsFace) {
+    if (skin.values.ShapeFollowsFace()) {
         kept.Update(skin.background, skin.glyphs, kTime, mode);
         const PixelImage& finished = kept.Image();
         UniqueRegion referenceShape, fastShape;
         rows.push_back(
             {name + " shape",
-             MedianSeconds(Nothing, [&] { referenceShape = RunByRunRegion(finished, skin.key); }),
-             MedianSeconds(Nothing, [&] { fastShape = finished.CreateRegion(skin.key); }),
+             MedianSeconds(
+                 Nothing,
+                 [&] { referenceShape = RunByRunRegion(finished, skin.values.KeyColor()); }),
+             MedianSeconds(Nothing,
+                           [&] { fastShape = finished.CreateRegion(skin.values.KeyColor()); }),
              EqualRgn(referenceShape.get(), fastShape.get()) != 0});
     }
 }
@@ -180,12 +182,13 @@ int main(int argc, char** argv) {
     const std::string skinsFolder = argv[1];
     struct NamedSkin {
         std::string name;
-        BenchSkin skin;
+        Skin skin;
     };
     std::vector<NamedSkin> skins;
     for (const char* name : {"back2", "neon", "sidebar"}) {
         skins.push_back({name, {}});
-        if (!LoadBenchSkin(skinsFolder + "\\" + name, skins.back().skin)) {
+        skins.back().skin = LoadSkinFolder(skinsFolder + "\\" + name);
+        if (!skins.back().skin.HasBackground()) {
             std::fprintf(stderr, "cannot load skin %s from %s\n", name, skinsFolder.c_str());
             return 2;
         }
@@ -198,8 +201,8 @@ int main(int argc, char** argv) {
         ClockFace clockFace;
         clockFace.Update(named.skin.background, named.skin.glyphs, kTime, DockTop);
         const PixelImage& face = clockFace.Image();
-        rows.push_back(
-            TimeRegion("region " + named.name + " face " + SizeText(face), face, named.skin.key));
+        rows.push_back(TimeRegion("region " + named.name + " face " + SizeText(face), face,
+                                  named.skin.values.KeyColor()));
     }
     const ColorValue magenta = MakeColorValue(255, 0, 255);
     const PixelImage noise = NoiseImage(512, 256, magenta, kNoiseSeed);

@@ -2,11 +2,13 @@
 
 #include <cstring>
 
-void PaintTick(const BenchSkin& skin, std::string_view time, DockMode mode, ClockFace& kept,
+void PaintTick(const Skin& skin, std::string_view time, DockMode mode, ClockFace& kept,
                TickResult& result) {
     kept.Update(skin.background, skin.glyphs, time, mode);
     result.face = &kept.Image();
-    result.shape = skin.shapeFollowsFace ? result.face->CreateRegion(skin.key) : UniqueRegion();
+    result.shape = skin.values.ShapeFollowsFace()
+                       ? result.face->CreateRegion(skin.values.KeyColor())
+                       : UniqueRegion();
 }
 
 bool SamePixels(const PixelImage& a, const PixelImage& b) {

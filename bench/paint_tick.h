@@ -6,7 +6,7 @@
 
 #include "app/clock_face.h"
 #include "app/dock_mode.h"
-#include "bench/bench_skin.h"
+#include "skin/skin.h"
 
 struct TickResult {
     const PixelImage* face = nullptr;  // held by whoever painted it
@@ -15,7 +15,7 @@ struct TickResult {
 
 // The clock's own paint work, as its tick does it before the window draws the face, in `kept`,
 // which lives from tick to tick as the window's face does.
-void PaintTick(const BenchSkin& skin, std::string_view time, DockMode mode, ClockFace& kept,
+void PaintTick(const Skin& skin, std::string_view time, DockMode mode, ClockFace& kept,
                TickResult& result);
 
 // Identical size and identical bytes, the fourth byte of every pixel included.

@@ -3,7 +3,7 @@
 #include "bench/reference_region.h"
 #include "bench/reference_rotate.h"
 
-void StampTime(const BenchSkin& skin, std::string_view time, PixelImage& face) {
+void StampTime(const Skin& skin, std::string_view time, PixelImage& face) {
     const int frameWidth = skin.background.Width();
     const int frameHeight = skin.background.Height();
     int totalWidth = 0;
@@ -27,13 +27,13 @@ void StampTime(const BenchSkin& skin, std::string_view time, PixelImage& face) {
     }
 }
 
-void ComposeUnturned(const BenchSkin& skin, std::string_view time, PixelImage& face) {
+void ComposeUnturned(const Skin& skin, std::string_view time, PixelImage& face) {
     face.Create(skin.background.Width(), skin.background.Height());
     face.CopyFrom(skin.background);
     StampTime(skin, time, face);
 }
 
-void ReferenceTick(const BenchSkin& skin, std::string_view time, DockMode mode, PixelImage& face,
+void ReferenceTick(const Skin& skin, std::string_view time, DockMode mode, PixelImage& face,
                    TickResult& result) {
     ComposeUnturned(skin, time, face);
     if (mode == DockRight)
@@ -41,5 +41,6 @@ void ReferenceTick(const BenchSkin& skin, std::string_view time, DockMode mode, 
     if (mode == DockLeft)
         RotateByPixels(face, 270);
     result.face = &face;
-    result.shape = skin.shapeFollowsFace ? RunByRunRegion(face, skin.key) : UniqueRegion();
+    result.shape = skin.values.ShapeFollowsFace() ? RunByRunRegion(face, skin.values.KeyColor())
+                                                  : UniqueRegion();
 }

@@ -10,12 +10,12 @@
 // Stamps the glyphs of `time` onto `face`, which holds a copy of the background, white letting the
 // background through; every glyph hangs from one top edge and the line is centred on the
 // background, each half taken before the subtraction.
-void StampTime(const BenchSkin& skin, std::string_view time, PixelImage& face);
+void StampTime(const Skin& skin, std::string_view time, PixelImage& face);
 
 // A fresh copy of the background with the glyphs of `time` stamped on.
-void ComposeUnturned(const BenchSkin& skin, std::string_view time, PixelImage& face);
+void ComposeUnturned(const Skin& skin, std::string_view time, PixelImage& face);
 
 // ComposeUnturned into `face`, then RotateByPixels for a side edge, then RunByRunRegion when the
 // skin's shape follows its face.
-void ReferenceTick(const BenchSkin& skin, std::string_view time, DockMode mode, PixelImage& face,
+void ReferenceTick(const Skin& skin, std::string_view time, DockMode mode, PixelImage& face,
                    TickResult& result);

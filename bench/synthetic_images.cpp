@@ -79,20 +79,19 @@ PixelImage NoiseImage(int width, int height, ColorValue key, unsigned seed) {
     return image;
 }
 
-void MakeHoledFaceSkin(BenchSkin& skin) {
-    skin.key = MakeColorValue(255, 0, 255);
-    skin.shapeFollowsFace = true;
-    Paint(skin.background, 400, 120, [&](int x, int y) {
-        return OnRoundedPlate(x, y, 400, 120, 24) ? Gradient(x, y) : skin.key;
-    });
+void MakeHoledFaceSkin(Skin& skin) {
+    skin.values.trans = 1;  // and the default key, magenta
+    const ColorValue key = skin.values.KeyColor();
+    Paint(skin.background, 400, 120,
+          [&](int x, int y) { return OnRoundedPlate(x, y, 400, 120, 24) ? Gradient(x, y) : key; });
     for (int digit = 0; digit < 10; ++digit) {
         std::vector<Box> lit;
         for (int s = 0; s < 7; ++s)
             if (kDigitSegments[digit] >> s & 1)
                 lit.push_back(kSegments[s]);
-        PaintStrokes(skin.glyphs[digit], 40, 72, skin.key, lit);
+        PaintStrokes(skin.glyphs[digit], 40, 72, key, lit);
     }
-    PaintStrokes(skin.glyphs[kColonGlyph], 16, 72, skin.key,
+    PaintStrokes(skin.glyphs[kColonGlyph], 16, 72, key,
                  std::array<Box, 2>{{{5, 22, 11, 28}, {5, 44, 11, 50}}});
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 UniqueFile OpenForReading(const std::string& path) {
-    return UniqueFile(ValidOrNull(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                              FILE_ATTRIBUTE_NORMAL, nullptr)));
+    return UniqueFile(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 std::vector<std::uint8_t> ReadUpTo(HANDLE file, std::size_t count) {

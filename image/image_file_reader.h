@@ -2,12 +2,14 @@
 
 #include <string>
 
+#include "image/image_load.h"
+
 class PixelImage;
 
 // A reader of one image file format into a PixelImage.
 class ImageFileReader {
 public:
     virtual ~ImageFileReader() = default;
-    // True when the file was read into the image; a format without a reader reads nothing.
-    virtual bool Read(PixelImage& /*image*/, const std::string& /*path*/) { return false; }
+    // Reads the file into the image, or says why it could not.
+    virtual ImageLoad Read(PixelImage& image, const std::string& path) = 0;
 };

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "image/image_load.h"
 #include "image/pixel_ops.h"
 #include "win/unique_handle.h"
 
@@ -46,11 +47,11 @@ public:
     // Converts a bitmap that is selected into no device context into this image's pixels.
     int CopyFromBitmap(HDC dc, HBITMAP source);
 
-    // Loads a Targa file (a path ending in "tga", any case) or else a BMP file. On failure the
-    // image keeps its previous picture, or is empty where the file was read but no image could
-    // be made.
-    bool Load(const std::string& path);
-    bool LoadBmp(const std::string& path);
+    // Loads a Targa file (a path ending in "tga", any case) or else a BMP file, and says why
+    // when it could not. On failure the image keeps its previous picture, or is empty where the
+    // file was read but no image could be made.
+    ImageLoad Load(const std::string& path);
+    ImageLoad LoadBmp(const std::string& path);
 
     // A new region covering every pixel whose colour differs from `key`, in pixel coordinates.
     UniqueRegion CreateRegion(ColorValue key) const;

@@ -10,7 +10,7 @@
 #include "image/targa_decoder.h"
 #include "image/targa_reader.h"
 
-bool PixelImage::Load(const std::string& path) {
+ImageLoad PixelImage::Load(const std::string& path) {
     if (IsTargaPath(path))
         return TargaReader().Read(*this, path);
     return LoadBmp(path);
@@ -18,36 +18,42 @@ bool PixelImage::Load(const std::string& path) {
 
 namespace {
 
-// Whether a file is a complete BMP of a size the clock is willing to allocate, read before the
-// platform's loader sees it: the loader reads past the end of a cut-off file.
-bool IsLoadableBmp(const std::string& path) {
+// Why a file may not be handed to the platform's loader, read from the file first: the loader
+// reads past the end of a cut-off file, and a hostile one could make it allocate gigabytes.
+BmpError CheckBmpFile(const std::string& path) {
     const UniqueFile file = OpenForReading(path);
     LARGE_INTEGER fileSize{};
     if (!file || !GetFileSizeEx(file.get(), &fileSize))
-        return false;
+        return BmpError::CannotOpen;
     const std::vector<std::uint8_t> start = ReadUpTo(file.get(), kBmpLayoutBytes);
     const std::optional<BmpDimensions> size = ReadBmpDimensions(start);
-    return size && IsAcceptableImageSize(size->width, size->height) &&
-           IsCompleteBmp(start, static_cast<std::uint64_t>(fileSize.QuadPart));
+    if (!size || size->width <= 0 || size->height <= 0)
+        return BmpError::NotBmp;
+    if (!IsAcceptableImageSize(size->width, size->height))
+        return BmpError::TooLarge;
+    if (!IsCompleteBmp(start, static_cast<std::uint64_t>(fileSize.QuadPart)))
+        return BmpError::Incomplete;
+    return BmpError::None;
 }
 
 }  // namespace
 
-bool PixelImage::LoadBmp(const std::string& path) {
-    if (!IsLoadableBmp(path))
-        return false;  // like a file that cannot be read: the previous picture stays
+ImageLoad PixelImage::LoadBmp(const std::string& path) {
+    // A file refused here is like one that cannot be read: the previous picture stays.
+    if (const BmpError error = CheckBmpFile(path); error != BmpError::None)
+        return error;
     const UniqueBitmap loaded(static_cast<HBITMAP>(LoadImageA(
         nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
     if (!loaded)
-        return false;  // the previous picture stays
+        return BmpError::Unreadable;
 
     BITMAP info{};
     GetObjectA(loaded.get(), sizeof info, &info);
     if (!Create(info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight))
-        return false;
+        return BmpError::NoMemory;
 
     // The bitmap is selected into no device context, so GetDIBits may read it.
     const UniqueDc dc(CreateCompatibleDC(nullptr));
     CopyFromBitmap(dc.get(), loaded.get());
-    return true;
+    return {};
 }

@@ -10,7 +10,6 @@
 #include "image/image_limits.h"
 #include "image/pixel_image.h"
 #include "image/targa_decoder.h"
-#include "win/application.h"
 #include "win/unique_handle.h"
 
 namespace {
@@ -21,26 +20,21 @@ bool SkipTo(HANDLE file, std::uint64_t offset) {
     return SetFilePointerEx(file, to, nullptr, FILE_BEGIN) != FALSE;
 }
 
-bool Refuse(TargaError error) {
-    Application::Current()->ShowMessage(TargaMessage(error));
-    return false;
-}
-
 }  // namespace
 
-bool TargaReader::Read(PixelImage& image, const std::string& path) {
+ImageLoad TargaReader::Read(PixelImage& image, const std::string& path) {
     const UniqueFile file = OpenForReading(path);
     if (!file)
-        return Refuse(TargaError::CouldNotOpen);
+        return TargaError::CouldNotOpen;
 
     const TargaHeader header = ParseTargaHeader(ReadUpTo(file.get(), kTargaHeaderSize));
     if (const TargaError error = CheckTargaHeader(header); error != TargaError::None)
-        return Refuse(error);
+        return error;
     // An oversized image is refused before anything is allocated, and the image keeps its picture.
     if (header.width && header.height && !IsAcceptableImageSize(header.width, header.height))
-        return Refuse(TargaError::CouldNotCreateDib);
+        return TargaError::CouldNotCreateDib;
     if (!image.Create(header.width, header.height))
-        return Refuse(TargaError::CouldNotCreateDib);
+        return TargaError::CouldNotCreateDib;
 
     std::vector<std::uint8_t> pixelData;
     try {
@@ -48,8 +42,8 @@ bool TargaReader::Read(PixelImage& image, const std::string& path) {
             pixelData = ReadUpTo(file.get(), static_cast<std::size_t>(TargaPixelBytes(header)));
     } catch (const std::bad_alloc&) {
         image.Destroy();
-        return Refuse(TargaError::NotEnoughMemory);
+        return TargaError::NotEnoughMemory;
     }
     DecodeTargaPixels(header, pixelData, image.Pixels().pixels);
-    return true;
+    return {};
 }

@@ -2,9 +2,9 @@
 
 #include "image/image_file_reader.h"
 
-// Reads uncompressed true-colour Targa files of 24 or 32 bits; anything else is refused with a
-// message box that names the reason.
+// Reads uncompressed true-colour Targa files of 24 or 32 bits; anything else is refused, with
+// the reason.
 class TargaReader : public ImageFileReader {
 public:
-    bool Read(PixelImage& image, const std::string& path) override;
+    ImageLoad Read(PixelImage& image, const std::string& path) override;
 };

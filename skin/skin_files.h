@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "image/pixel_ops.h"
 #include "skin/skin_config.h"
 
 struct SkinValues {
@@ -12,6 +13,10 @@ struct SkinValues {
     int blue = 255;
     std::string background = "back";  // base name of the background file, without ".bmp"
     int trans = 0;                    // exactly 1: the window shape follows every painted face
+
+    // The transparency colour: the pixels of this colour are cut out of the window.
+    ColorValue KeyColor() const { return MakeColorValue(red, green, blue); }
+    bool ShapeFollowsFace() const { return trans == 1; }
 };
 
 // Only found keys replace the defaults; a found key without digits reads as 0.

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/face_layout.h"
 #include "image/pixel_ops.h"
+#include "skin/face_layout.h"
 
 struct ShapeMetrics {
     std::int64_t keyPixels = 0;  // pixels of the key colour, cut out of the window

@@ -1,6 +1,7 @@
 #include "skin/skin_select_dialog.h"
 
-#include "app/clock_window.h"
+#include <utility>
+
 #include "res/resource.h"
 #include "skin/skin_files.h"
 #include "win/unique_handle.h"
@@ -10,13 +11,13 @@ namespace {
 // A skin folder holds config.ini, as a file or (oddly, but it counts) as a folder.
 bool HoldsConfig(const std::string& folder) {
     WIN32_FIND_DATAA found{};
-    return UniqueFind(ValidOrNull(FindFirstFileA(SkinConfigPath(folder).c_str(), &found))).get() !=
-           nullptr;
+    return static_cast<bool>(UniqueFind(FindFirstFileA(SkinConfigPath(folder).c_str(), &found)));
 }
 
 }  // namespace
 
-SkinSelectDialog::SkinSelectDialog() : Dialog(IDD_SKIN_SELECT) {}
+SkinSelectDialog::SkinSelectDialog(HINSTANCE instance, HWND owner, std::string current)
+    : Dialog(IDD_SKIN_SELECT, instance, owner), selectedSkin(std::move(current)) {}
 
 bool SkinSelectDialog::OnInitDialog() {
     skinList = GetDlgItem(Handle(), IDC_SKIN_LIST);
@@ -26,7 +27,7 @@ bool SkinSelectDialog::OnInitDialog() {
 
 void SkinSelectDialog::AddSkinFolders() {
     WIN32_FIND_DATAA entry{};
-    const UniqueFind search(ValidOrNull(FindFirstFileA("*.*", &entry)));
+    const UniqueFind search(FindFirstFileA("*.*", &entry));
     if (!search)
         return;
     do {
@@ -64,13 +65,4 @@ void SkinSelectDialog::OnOK() {
         SendMessageA(skinList, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
     selectedSkin = text;
     EndDialog(IDOK);
-}
-
-void ClockWindow::OnSelectSkin() {
-    SkinSelectDialog chooser;
-    chooser.selectedSkin = skinName;
-    if (chooser.DoModal() != IDOK)
-        return;
-    LoadSkin(chooser.selectedSkin);
-    skinName = chooser.selectedSkin;
 }

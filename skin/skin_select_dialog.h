@@ -7,9 +7,10 @@
 
 class SkinSelectDialog : public Dialog {
 public:
-    SkinSelectDialog();
+    // Offers the skins with `current` selected when it is listed.
+    SkinSelectDialog(HINSTANCE instance, HWND owner, std::string current);
 
-    // In: the current skin, selected when listed. Out, after IDOK: the chosen entry.
+    // After IDOK: the chosen entry.
     std::string selectedSkin;
 
 protected:

@@ -1,6 +1,6 @@
 #pragma once
-// The application object: one global instance, found by the entry point and by dialogs
-// that need the main window as their owner.
+// The application object: one global instance, run by the entry point. It knows the program's
+// names and its main window; the windows it makes are given their instance and owner.
 
 #include <windows.h>
 

@@ -1,21 +1,12 @@
 #include "win/dialog.h"
 
-#include "win/application.h"
 #include "win/reflection.h"
 
-Dialog::Dialog(int templateId, HWND parent) : templateId(templateId), parent(parent) {}
-
-HWND Dialog::Owner() const {
-    if (parent)
-        return parent;
-    const Dialog* main = Application::Current() ? Application::Current()->MainWindow() : nullptr;
-    return main && main != this ? main->Handle() : nullptr;
-}
+Dialog::Dialog(int templateId, HINSTANCE instance, HWND owner)
+    : templateId(templateId), instance(instance), owner(owner) {}
 
 INT_PTR Dialog::DoModal() {
-    const HINSTANCE instance =
-        Application::Current() ? Application::Current()->Instance() : GetModuleHandleA(nullptr);
-    return DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), Owner(), DialogProc,
+    return DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), owner, DialogProc,
                            reinterpret_cast<LPARAM>(this));
 }
 
@@ -38,12 +29,8 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
     if (!self)
         return FALSE;
     const INT_PTR answer = self->Dispatch(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        Application* app = Application::Current();
-        if (app && app->MainWindow() == self)
-            app->SetMainWindow(nullptr);
+    if (message == WM_NCDESTROY)
         self->window = nullptr;
-    }
     return answer;
 }
 
@@ -108,7 +95,7 @@ bool Dialog::OnCommand(int id, int, HWND) {
             OnCancel();
             return true;
         default:
-            return Application::Current() && Application::Current()->OnCommand(id);
+            return false;
     }
 }
 

@@ -5,8 +5,9 @@
 
 class Dialog {
 public:
-    // With no parent the application's main window, if there is one, owns the dialog.
-    explicit Dialog(int templateId, HWND parent = nullptr);
+    // The template comes from `instance`'s resources; `owner` (none for a top-level window) is
+    // disabled while the dialog runs.
+    Dialog(int templateId, HINSTANCE instance, HWND owner);
     virtual ~Dialog() = default;
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
@@ -25,21 +26,22 @@ protected:
     // result in `result`; false hands it to the dialog manager's default processing.
     virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    // WM_COMMAND that no control took back for itself. The default answers IDOK and IDCANCEL
-    // and hands everything else to the application object.
+    // WM_COMMAND that no control took back for itself. The default answers IDOK and IDCANCEL.
     virtual bool OnCommand(int id, int notifyCode, HWND control);
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
 
     void EndDialog(INT_PTR result) { ::EndDialog(window, result); }
 
+    HINSTANCE Instance() const { return instance; }
+
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
-    HWND Owner() const;
 
     int templateId;
-    HWND parent;            // not owned
+    HINSTANCE instance;
+    HWND owner;             // not owned
     HWND window = nullptr;  // owned by the dialog manager for the length of DoModal
 };
 

@@ -6,11 +6,17 @@
 #include <atomic>
 #include <utility>
 
-// Owns one handle of type H and releases it with Close. Move-only.
+template <class H>
+constexpr bool IsNotNull(H handle) {
+    return handle != nullptr;
+}
+
+// Owns one handle of type H and releases it with Close. Move-only. A handle that IsValid rejects
+// (the failure value of the call that made it) is held as null, so no caller checks for it.
 //
 // Each kind keeps a count of the handles its owners hold, so that long runs can show that
 // nothing accumulates (Wine has no GetGuiResources to ask).
-template <class H, auto Close>
+template <class H, auto Close, auto IsValid = IsNotNull<H>>
 class Unique {
 public:
     Unique() = default;
@@ -43,7 +49,7 @@ public:
             Close(handle);
             --live;
         }
-        handle = replacement;
+        handle = IsValid(replacement) ? replacement : nullptr;
         if (handle)
             ++live;
     }
@@ -76,12 +82,12 @@ using UniqueCursor = Unique<HCURSOR, DestroyCursor>;
 using UniqueWindow = Unique<HWND, DestroyWindow>;
 using UniqueLibrary = Unique<HMODULE, FreeLibrary>;
 
-// File and find handles report failure as INVALID_HANDLE_VALUE; the owner stores it as null.
-inline HANDLE ValidOrNull(HANDLE handle) {
-    return handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+// File and find handles report failure as INVALID_HANDLE_VALUE, not null.
+inline bool IsValidFileHandle(HANDLE handle) {
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE;
 }
-using UniqueFile = Unique<HANDLE, CloseKernelHandle>;
-using UniqueFind = Unique<HANDLE, CloseFindHandle>;
+using UniqueFile = Unique<HANDLE, CloseKernelHandle, IsValidFileHandle>;
+using UniqueFind = Unique<HANDLE, CloseFindHandle, IsValidFileHandle>;
 
 // Selects an object into a device context for one scope and puts the previous one back,
 // so that nothing is ever deleted while still selected.

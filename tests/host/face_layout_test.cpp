@@ -1,4 +1,4 @@
-#include "app/face_layout.h"
+#include "skin/face_layout.h"
 
 #include <gtest/gtest.h>
 

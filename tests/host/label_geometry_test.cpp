@@ -5,9 +5,9 @@
 namespace {
 
 // A label 206 pixels wide and 16 high.
-constexpr LabelRect kLabel{15, 57, 221, 73};
+constexpr Rect kLabel{15, 57, 221, 73};
 
-void ExpectRect(const LabelRect& actual, int left, int top, int right, int bottom) {
+void ExpectRect(const Rect& actual, int left, int top, int right, int bottom) {
     EXPECT_EQ(actual.left, left);
     EXPECT_EQ(actual.top, top);
     EXPECT_EQ(actual.right, right);

@@ -10,7 +10,12 @@
 
 namespace {
 
-using ProbedAbout = ProbedDialog<AboutDialog>;
+// The About box of the test program, owned by no window.
+class TestAbout : public AboutDialog {
+public:
+    TestAbout() : AboutDialog(GetModuleHandleA(nullptr), nullptr) {}
+};
+using ProbedAbout = ProbedDialog<TestAbout>;
 
 constexpr COLORREF kLinkColor = RGB(0, 0, 238);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/clock_window.h"
+#include "win/application.h"
 
 // A clock window that runs `check` once its initialisation is done, or once it is on the
 // screen, then closes.
@@ -16,31 +17,23 @@ public:
 
     explicit ClockProbe(std::function<void(ClockProbe&)> check,
                         RunCheck when = RunCheck::AfterInitialisation)
-        : check(std::move(check)), when(when) {}
+        : ClockWindow(*Application::Current()), check(std::move(check)), when(when) {}
 
     using ClockWindow::LoadSkin;
     using ClockWindow::OnCommand;
+    using ClockWindow::placement;
     using ClockWindow::ShowTime;
-    using ClockWindowState::background;
-    using ClockWindowState::dockMode;
-    using ClockWindowState::glyphs;
-    using ClockWindowState::homeX;
-    using ClockWindowState::posX;
-    using ClockWindowState::posY;
-    using ClockWindowState::shapeFollowsFace;
-    using ClockWindowState::skinLoaded;
-    using ClockWindowState::transparencyColor;
-    using ClockWindowState::windowHeight;
-    using ClockWindowState::windowWidth;
+    using ClockWindow::skin;
 
     // The window's current shape as text rows, '#' inside and '.' outside.
     std::vector<std::string> Shape() {
-        std::vector<std::string> rows(windowHeight, std::string(windowWidth, '.'));
+        const Size size = placement.WindowSize();
+        std::vector<std::string> rows(size.height, std::string(size.width, '.'));
         const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
         if (GetWindowRgn(Handle(), region.get()) == ERROR)
             return {};
-        for (int y = 0; y < windowHeight; ++y)
-            for (int x = 0; x < windowWidth; ++x)
+        for (int y = 0; y < size.height; ++y)
+            for (int x = 0; x < size.width; ++x)
                 if (PtInRegion(region.get(), x, y))
                     rows[y][x] = '#';
         return rows;

@@ -24,7 +24,7 @@ protected:
 // stands once shown.
 class ProbeDialog : public Dialog {
 public:
-    ProbeDialog() : Dialog(IDD_TEST_DIALOG) {}
+    ProbeDialog() : Dialog(IDD_TEST_DIALOG, GetModuleHandleA(nullptr), nullptr) {}
 
     RecordingLabel label;
     LRESULT labelColorAnswer = 0;

@@ -20,7 +20,7 @@ constexpr int kCreatedLabelId = 950;
 
 class TestDialog : public Dialog {
 public:
-    TestDialog() : Dialog(IDD_TEST_DIALOG) {}
+    TestDialog() : Dialog(IDD_TEST_DIALOG, GetModuleHandleA(nullptr), nullptr) {}
 };
 using LabelDialog = ProbedDialog<TestDialog>;
 

@@ -65,12 +65,12 @@ TEST_F(LoadSkinTest, AFolderWithoutConfigUsesTheDefaults) {
     WriteSkin("bare", Cornered(kMagenta), "");
     Run([](ClockProbe& clock) {
         EXPECT_TRUE(clock.LoadSkin("bare"));
-        EXPECT_EQ(clock.windowWidth, 3);
-        EXPECT_EQ(clock.windowHeight, 2);
-        EXPECT_EQ(clock.shapeFollowsFace, 0);
-        EXPECT_EQ(clock.transparencyColor.red, 255);
-        EXPECT_EQ(clock.transparencyColor.green, 0);
-        EXPECT_EQ(clock.transparencyColor.blue, 255);
+        EXPECT_EQ(clock.placement.WindowSize().width, 3);
+        EXPECT_EQ(clock.placement.WindowSize().height, 2);
+        EXPECT_FALSE(clock.skin.values.ShapeFollowsFace());
+        EXPECT_EQ(clock.skin.values.red, 255);
+        EXPECT_EQ(clock.skin.values.green, 0);
+        EXPECT_EQ(clock.skin.values.blue, 255);
         EXPECT_EQ(clock.Shape(), (std::vector<std::string>{".##", "###"}));
     });
 }
@@ -80,9 +80,9 @@ TEST_F(LoadSkinTest, OnlyTransOneMakesTheShapeFollowTheFace) {
     WriteSkin("two", Cornered(kMagenta), "[Bitmaps]\r\nTrans=2\r\n");
     Run([](ClockProbe& clock) {
         clock.LoadSkin("one");
-        EXPECT_EQ(clock.shapeFollowsFace, 1);
+        EXPECT_TRUE(clock.skin.values.ShapeFollowsFace());
         clock.LoadSkin("two");
-        EXPECT_EQ(clock.shapeFollowsFace, 0);
+        EXPECT_FALSE(clock.skin.values.ShapeFollowsFace());
     });
 }
 
@@ -90,8 +90,8 @@ TEST_F(LoadSkinTest, KeyColourUsesTheLowEightBitsButKeepsTheNumbers) {
     WriteSkin("green", Cornered(kGreen), "[Transparency]\r\nR=256\r\nG=-1\r\nB=0\r\n");
     Run([](ClockProbe& clock) {
         clock.LoadSkin("green");
-        EXPECT_EQ(clock.transparencyColor.red, 256);
-        EXPECT_EQ(clock.transparencyColor.green, -1);
+        EXPECT_EQ(clock.skin.values.red, 256);
+        EXPECT_EQ(clock.skin.values.green, -1);
         EXPECT_EQ(clock.Shape(), (std::vector<std::string>{".##", "###"}));
     });
 }
@@ -99,12 +99,12 @@ TEST_F(LoadSkinTest, KeyColourUsesTheLowEightBitsButKeepsTheNumbers) {
 TEST_F(LoadSkinTest, SideDocksTurnTheWindowButNotTheBackground) {
     WriteSkin("side", Cornered(kMagenta), "");
     Run([](ClockProbe& clock) {
-        clock.dockMode = DockLeft;
+        clock.placement.SetMode(DockLeft);
         clock.LoadSkin("side");
-        EXPECT_EQ(clock.windowWidth, 2);
-        EXPECT_EQ(clock.windowHeight, 3);
-        EXPECT_EQ(clock.background.Width(), 3);  // kept upright for painting
-        EXPECT_EQ(clock.posX, 0);
+        EXPECT_EQ(clock.placement.WindowSize().width, 2);
+        EXPECT_EQ(clock.placement.WindowSize().height, 3);
+        EXPECT_EQ(clock.skin.background.Width(), 3);  // kept upright for painting
+        EXPECT_EQ(clock.placement.Position().x, 0);
         // Counter-clockwise: the top-left corner ends at the bottom-left.
         EXPECT_EQ(clock.Shape(), (std::vector<std::string>{"##", "##", ".#"}));
         RECT rect{};
@@ -121,15 +121,15 @@ TEST_F(LoadSkinTest, MissingFilesKeepThePreviousPictures) {
     Run([](ClockProbe& clock) {
         clock.LoadSkin("full");
         EXPECT_TRUE(clock.LoadSkin("empty"));
-        EXPECT_EQ(clock.windowWidth, 3);
-        EXPECT_EQ(clock.glyphs[7].Width(), 2);
-        EXPECT_EQ(clock.shapeFollowsFace, 1);
+        EXPECT_EQ(clock.placement.WindowSize().width, 3);
+        EXPECT_EQ(clock.skin.glyphs[7].Width(), 2);
+        EXPECT_TRUE(clock.skin.values.ShapeFollowsFace());
 
         // A failed reload in a side dock must not leave the kept background turned.
-        clock.dockMode = DockRight;
+        clock.placement.SetMode(DockRight);
         EXPECT_TRUE(clock.LoadSkin("empty"));
-        EXPECT_EQ(clock.windowWidth, 2);
-        EXPECT_EQ(clock.background.Width(), 3);
+        EXPECT_EQ(clock.placement.WindowSize().width, 2);
+        EXPECT_EQ(clock.skin.background.Width(), 3);
     });
 }
 
@@ -138,24 +138,27 @@ TEST_F(LoadSkinTest, NamesAndValuesAreTakenLiterally) {
     WriteGlyph("100%s%n", 10, kInk);
     Run([](ClockProbe& clock) {
         EXPECT_TRUE(clock.LoadSkin("100%s%n"));
-        EXPECT_EQ(clock.windowWidth, 3);
-        EXPECT_EQ(clock.glyphs[10].Height(), 3);
+        EXPECT_EQ(clock.placement.WindowSize().width, 3);
+        EXPECT_EQ(clock.skin.glyphs[10].Height(), 3);
     });
 }
 
 // A saved skin that is not there opens the chooser; cancelled, it leaves a clock that still
-// has its template size and no shape, so it can be seen and right-clicked.
+// has its template size and no shape, so it can be seen and right-clicked, and whose placement
+// goes by that real rectangle.
 TEST_F(LoadSkinTest, NoBackgroundEverLoadedKeepsTheWindowReachable) {
     Settings().WriteString("skin", "name", "missing");
     const DialogAnswerer cancel("Select Skin", IDCANCEL);
     Run([&cancel](ClockProbe& clock) {
         EXPECT_TRUE(cancel.Answered());
-        EXPECT_EQ(clock.windowWidth, 0);
         EXPECT_FALSE(clock.LoadSkin("nowhere"));
         RECT rect{};
         GetWindowRect(clock.Handle(), &rect);
         EXPECT_GT(rect.right - rect.left, 100);
         EXPECT_GT(rect.bottom - rect.top, 100);
+        EXPECT_EQ(clock.placement.WindowSize(),
+                  (Size{rect.right - rect.left, rect.bottom - rect.top}));
+        EXPECT_EQ(clock.placement.Position(), (Point{rect.left, rect.top}));
         const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
         EXPECT_EQ(GetWindowRgn(clock.Handle(), region.get()), ERROR);  // no shape was set
     });
@@ -165,10 +168,10 @@ TEST_F(LoadSkinTest, StartUpLoadsTheSavedSkinOnTheTopEdge) {
     Settings().WriteString("position", "x", "300");
     Settings().WriteString("position", "y", "57");
     Run([](ClockProbe& clock) {
-        EXPECT_EQ(clock.windowWidth, 4);
-        EXPECT_EQ(clock.posX, 300);
-        EXPECT_EQ(clock.posY, 0);
-        EXPECT_EQ(clock.homeX, 300);
+        EXPECT_EQ(clock.placement.WindowSize().width, 4);
+        EXPECT_EQ(clock.placement.Position().x, 300);
+        EXPECT_EQ(clock.placement.Position().y, 0);
+        EXPECT_EQ(clock.placement.Home().x, 300);
     });
 }
 

@@ -99,7 +99,7 @@ TEST(SoakTest, PaintsAndDockSwitchesLeaveNothingBehind) {
     {
         ClockProbe probe(
             [&](ClockProbe& clock) {
-                ASSERT_EQ(clock.shapeFollowsFace, 0);
+                ASSERT_FALSE(clock.skin.values.ShapeFollowsFace());
                 int second = 0;
                 for (int i = 0; i < 100; ++i)
                     Tick(clock, second++);  // let the heaps settle
@@ -110,7 +110,7 @@ TEST(SoakTest, PaintsAndDockSwitchesLeaveNothingBehind) {
                 fixed = Counts();
 
                 ASSERT_TRUE(clock.LoadSkin("neon"));
-                ASSERT_EQ(clock.shapeFollowsFace, 1);
+                ASSERT_TRUE(clock.skin.values.ShapeFollowsFace());
                 for (int i = 0; i < 100; ++i)
                     Tick(clock, second++);
                 ShapeChanges shapeChanges(clock.Handle());

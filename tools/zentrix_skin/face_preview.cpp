@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/clock_face.h"
-#include "tools/zentrix_skin/skin_images.h"
+#include "skin/skin.h"
 
 namespace {
 
@@ -52,8 +52,7 @@ std::vector<std::uint8_t> EncodeBmp24(const PixelImage& image) {
 
 bool WriteFacePreview(const std::string& folder, std::string_view time, DockMode mode,
                       const std::string& outPath) {
-    SkinImages skin;
-    LoadSkinImages(folder, skin);
+    const Skin skin = LoadSkinFolder(folder);
     ClockFace face;
     face.Update(skin.background, skin.glyphs, time, mode);
     const PixelImage& shown = face.Image();

@@ -7,12 +7,11 @@
 #include <optional>
 #include <vector>
 
-#include "app/clock_face.h"
 #include "image/bmp_header.h"
 #include "image/image_limits.h"
+#include "skin/skin.h"
 #include "skin/skin_lint.h"
 #include "skin/skin_metrics.h"
-#include "tools/zentrix_skin/skin_images.h"
 
 namespace {
 
@@ -51,7 +50,7 @@ public:
 
     // One image's line: its size and depth, or why the clock cannot use it.
     void Image(const std::string& label, const std::string& path, const PixelImage& image,
-               bool loaded) {
+               const ImageLoad& loaded) {
         out << "  " << label << ": ";
         if (!FileExists(path)) {
             out << "missing\n";
@@ -88,13 +87,15 @@ private:
     int problems = 0;
 };
 
-void CheckConfig(const std::string& folder, const SkinImages& skin, Report& report) {
+void CheckConfig(const std::string& folder, const Skin& skin, Report& report) {
     const std::string path = SkinConfigPath(folder);
     report.out << "config.ini:\n";
     if (!FileExists(path)) {
         report.Problem("missing file " + path + "; every setting takes its default");
     } else {
-        for (const LintFinding& finding : LintSkinConfig(skin.config))
+        SkinConfig config;
+        config.LoadFile(path);
+        for (const LintFinding& finding : LintSkinConfig(config))
             report.Problem("config.ini line " + std::to_string(finding.line) + ": " +
                            finding.message);
     }
@@ -106,11 +107,11 @@ void CheckConfig(const std::string& folder, const SkinImages& skin, Report& repo
                << "\n";
 }
 
-void CheckShape(const SkinImages& skin, Report& report) {
+void CheckShape(const Skin& skin, Report& report) {
     const PixelImage& background = skin.background;
     if (background.IsEmpty())
         return;
-    const ColorValue key = MakeColorValue(skin.values.red, skin.values.green, skin.values.blue);
+    const ColorValue key = skin.values.KeyColor();
     const ShapeMetrics upright = MeasureShape(background.Pixels(), key);
     PixelImage turned;
     if (turned.Create(background.Width(), background.Height()))
@@ -129,7 +130,7 @@ void CheckShape(const SkinImages& skin, Report& report) {
         report.Problem("every background pixel has the key colour: the window is invisible");
 }
 
-void CheckFit(const SkinImages& skin, Report& report) {
+void CheckFit(const Skin& skin, Report& report) {
     const Size frame{skin.background.Width(), skin.background.Height()};
     if (frame.width == 0)
         return;
@@ -148,18 +149,17 @@ void CheckFit(const SkinImages& skin, Report& report) {
 }  // namespace
 
 int CheckSkin(const std::string& folder, std::ostream& out) {
-    SkinImages skin;
-    LoadSkinImages(folder, skin);
+    const Skin skin = LoadSkinFolder(folder);
     Report report(out);
     out << "skin " << folder << "\n";
     CheckConfig(folder, skin, report);
 
     out << "images:\n";
     report.Image("background", SkinImagePath(folder, skin.values.background), skin.background,
-                 skin.backgroundLoaded);
+                 skin.backgroundLoad);
     for (int i = 0; i < kGlyphCount; ++i)
         report.Image(i == kColonGlyph ? "glyph 10 (colon)" : "glyph " + std::to_string(i),
-                     GlyphPath(folder, i), skin.glyphs[i], skin.glyphLoaded[i]);
+                     GlyphPath(folder, i), skin.glyphs[i], skin.glyphLoads[i]);
 
     CheckFit(skin, report);
     CheckShape(skin, report);

@@ -1,4 +1,4 @@
-#include "app/face_layout.h"
+#include "skin/face_layout.h"
 
 std::vector<GlyphPlacement> LayoutGlyphs(std::string_view time, Size frame,
                                          const std::array<Size, kGlyphCount>& glyphs) {

@@ -1,0 +1,29 @@
+#pragma once
+// A skin as the clock shows it: the settings of its config.ini, its background and its eleven
+// glyphs, read from its folder in one go, with what went wrong for each picture.
+
+#include <array>
+#include <string>
+
+#include "image/pixel_image.h"
+#include "skin/face_layout.h"
+#include "skin/skin_files.h"
+
+struct Skin {
+    SkinValues values;                           // defaults where config.ini is silent
+    PixelImage background;                       // upright; the window's size and shape
+    std::array<PixelImage, kGlyphCount> glyphs;  // the digits 0 to 9, then the colon
+    ImageLoad backgroundLoad;                    // how reading each picture went
+    std::array<ImageLoad, kGlyphCount> glyphLoads;
+
+    // Whether there is a background to show: without one the skin has nothing to show.
+    bool HasBackground() const { return !background.IsEmpty(); }
+    // Takes from `previous` every picture that this skin could not load: a clock keeps what it
+    // showed until a new skin replaces it.
+    void FillGapsFrom(Skin& previous);
+};
+
+// Reads the skin folder `name`, a path relative to the working directory taken literally: its
+// config.ini, then its background and glyphs. A picture that cannot be loaded stays empty, and
+// its load says why.
+Skin LoadSkinFolder(const std::string& name);
