@@ -8,17 +8,21 @@ Rect ClockFace::Update(const PixelImage& background,
                        const std::array<PixelImage, kGlyphCount>& glyphs, std::string_view time,
                        DockMode mode) {
     const Size frame{background.Width(), background.Height()};
-    const Rect whole{0, 0, frame.width, frame.height};
+    const int newAngle = TurnFor(mode);
+    const Size shownSize = newAngle ? Size{frame.height, frame.width} : frame;
     Rect changed;
-    if (!shown || upright.Width() != frame.width || upright.Height() != frame.height) {
+    if (!shown || newAngle != angle || face.Width() != shownSize.width ||
+        face.Height() != shownSize.height) {
         shown.reset();
-        angle = 0;
-        turned.Destroy();
-        if (!upright.EnsureSize(frame.width, frame.height))
+        angle = newAngle;
+        if (!face.EnsureSize(shownSize.width, shownSize.height))
             return {};
-        upright.CopyFrom(background);
+        if (angle)
+            TurnQuarter(background.Pixels(), face.Pixels(), angle);
+        else
+            face.CopyFrom(background);
         shown.emplace();
-        changed = whole;
+        changed = {0, 0, frame.width, frame.height};
     }
 
     GlyphSpans spans;
@@ -28,26 +32,12 @@ Rect ClockFace::Update(const PixelImage& background,
         sizes[i] = {glyphs[i].Width(), glyphs[i].Height()};
     }
     std::vector<GlyphPlacement> wanted = LayoutGlyphs(time, frame, sizes);
-    const Rect restamped =
-        RestampGlyphs(upright.Pixels(), background.Pixels(), spans, *shown, wanted);
+    UprightCells upright(face.Pixels(), background.Pixels());
+    TurnedCells turned(face.Pixels(), background.Pixels(), angle, cell);
+    FaceCells& cells = angle ? static_cast<FaceCells&>(turned) : upright;
+    const Rect restamped = RestampGlyphs(cells, frame, spans, *shown, wanted);
     *shown = std::move(wanted);
     if (changed.IsEmpty())
         changed = restamped;
-
-    const int newAngle = TurnFor(mode);
-    if (newAngle == 0) {
-        angle = 0;
-        turned.Destroy();
-        return changed;
-    }
-    const bool turnWhole = newAngle != angle || turned.Width() != frame.height ||
-                           turned.Height() != frame.width;
-    angle = newAngle;
-    if (!turned.EnsureSize(frame.height, frame.width))
-        return {};
-    if (turnWhole)
-        changed = whole;
-    if (!changed.IsEmpty())
-        TurnQuarter(std::as_const(upright).Pixels(), turned.Pixels(), angle, changed);
     return TurnedArea(changed, frame, angle);
 }

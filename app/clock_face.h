@@ -3,13 +3,14 @@
 // the clock is docked to.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "app/dock_mode.h"
-#include "skin/face_layout.h"
 #include "image/pixel_image.h"
+#include "skin/face_layout.h"
 
 // The quarter turn that docking to `mode`'s edge gives the face: 90, 270, or 0 for none.
 constexpr int TurnFor(DockMode mode) {
@@ -17,8 +18,9 @@ constexpr int TurnFor(DockMode mode) {
 }
 
 // Keeps the face from one time to the next and changes only the glyph cells that differ, so a
-// tick touches a digit or two; its images are made anew only when the background's size or the
-// turn changes, since new pixel memory costs more to touch the first time than a whole tick.
+// tick touches a digit or two. It holds the face as shown and nothing more: one image of the
+// background's size, made anew only when that size or the turn changes, since new pixel memory
+// costs more to touch the first time than a whole tick.
 class ClockFace {
 public:
     // Brings the face to `time` over `background`, white glyph pixels letting the background
@@ -26,16 +28,21 @@ public:
     // changed: all of it after a Reset or a change of turn or background size.
     Rect Update(const PixelImage& background, const std::array<PixelImage, kGlyphCount>& glyphs,
                 std::string_view time, DockMode mode);
-    // The face as the last Update left it. Empty when the background is, or when the images
+    // The face as the last Update left it. Empty when the background is, or when the image
     // cannot be made.
-    const PixelImage& Image() const { return angle == 0 ? upright : turned; }
+    const PixelImage& Image() const { return face; }
     // Makes the next Update compose the whole face anew: the skin's pictures changed.
     void Reset() { shown.reset(); }
+    // Gives the face's image back until the next Update composes it anew.
+    void Release() {
+        shown.reset();
+        face.Destroy();
+    }
 
 private:
-    PixelImage upright;  // of the background's size
-    PixelImage turned;   // empty while the face is not turned
-    int angle = 0;       // the turn of the face as shown
-    // The line of glyphs on `upright`; none while the face is to be composed anew.
+    PixelImage face;
+    int angle = 0;  // the turn of the face as shown
+    // The line of glyphs on the face; none while the face is to be composed anew.
     std::optional<std::vector<GlyphPlacement>> shown;
+    std::vector<std::uint32_t> cell;  // where a turned face's cells are composed upright
 };

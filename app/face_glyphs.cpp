@@ -18,35 +18,57 @@ Rect Union(const Rect& a, const Rect& b) {
 
 }  // namespace
 
-Rect RestampGlyphs(PixelSpan face, ConstPixelSpan background, const GlyphSpans& glyphs,
+void UprightCells::Clear(const Rect& area) {
+    CopyArea(face, background, area, area.Origin());
+}
+
+void UprightCells::Stamp(ConstPixelSpan glyph, Point at, const Rect&) {
+    CopyKeyed(face, glyph, at.x, at.y, kSeeThrough);
+}
+
+void TurnedCells::Clear(const Rect& area) {
+    const Size upright{background.width, background.height};
+    TurnQuarter(background, area, face, TurnedArea(area, upright, angle).Origin(), angle);
+}
+
+void TurnedCells::Stamp(ConstPixelSpan glyph, Point at, const Rect& area) {
+    scratch.resize(static_cast<size_t>(area.Width()) * area.Height());
+    const PixelSpan cell{scratch.data(), area.Width(), area.Height()};
+    CopyArea(cell, background, area, {0, 0});
+    CopyKeyed(cell, glyph, at.x - area.left, at.y - area.top, kSeeThrough);
+    const Size upright{background.width, background.height};
+    TurnQuarter(AsConst(cell), {0, 0, cell.width, cell.height}, face,
+                TurnedArea(area, upright, angle).Origin(), angle);
+}
+
+Rect RestampGlyphs(FaceCells& cells, Size frame, const GlyphSpans& glyphs,
                    const std::vector<GlyphPlacement>& shown,
                    const std::vector<GlyphPlacement>& wanted) {
-    const Rect bounds{0, 0, face.width, face.height};
+    const Rect bounds{0, 0, frame.width, frame.height};
     const auto cell = [&](const GlyphPlacement& placement) {
         const ConstPixelSpan glyph = glyphs[placement.glyph];
         return Intersection(Rect::At(placement.at, {glyph.width, glyph.height}), bounds);
     };
     const auto same = [&](const std::vector<GlyphPlacement>& line,
-                          const std::vector<GlyphPlacement>& other, size_t i) {
-        return i < other.size() && line[i] == other[i];
-    };
+                          const std::vector<GlyphPlacement>& other,
+                          size_t i) { return i < other.size() && line[i] == other[i]; };
 
     // A line's cells never overlap one another, so clearing the old cells of changed glyphs
     // leaves every unchanged glyph whole, and the new glyphs then land on plain background.
     Rect changed;
     for (size_t i = 0; i < shown.size(); ++i) {
-        if (same(shown, wanted, i))
-            continue;
         const Rect old = cell(shown[i]);
-        CopyArea(face, background, old);
+        if (same(shown, wanted, i) || old.IsEmpty())
+            continue;
+        cells.Clear(old);
         changed = Union(changed, old);
     }
     for (size_t i = 0; i < wanted.size(); ++i) {
-        if (same(wanted, shown, i))
+        const Rect stamped = cell(wanted[i]);
+        if (same(wanted, shown, i) || stamped.IsEmpty())
             continue;
-        const GlyphPlacement& placement = wanted[i];
-        CopyKeyed(face, glyphs[placement.glyph], placement.at.x, placement.at.y, kSeeThrough);
-        changed = Union(changed, cell(placement));
+        cells.Stamp(glyphs[wanted[i].glyph], wanted[i].at, stamped);
+        changed = Union(changed, stamped);
     }
     return changed;
 }

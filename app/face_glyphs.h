@@ -3,6 +3,7 @@
 // from the line already shown, so that a tick touches the digits that changed and nothing else.
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "image/pixel_ops.h"
@@ -10,12 +11,53 @@
 
 using GlyphSpans = std::array<ConstPixelSpan, kGlyphCount>;
 
-// Brings `face`, which shows the glyph line `shown` over `background` (an image of the same
-// size), to the line `wanted`; both lines come from LayoutGlyphs on that face. Every glyph that
-// is not stamped at the same place in both lines has its old cell given back the background
-// and is stamped anew, white pixels letting the background through. Returns the bounding box of
-// the cells that changed, clipped to the face; empty when nothing did. With an empty `shown`
-// over a face that holds the plain background, this stamps the whole line.
-Rect RestampGlyphs(PixelSpan face, ConstPixelSpan background, const GlyphSpans& glyphs,
+// Where the cells of a face are painted, in the coordinates of the upright face: the face
+// itself, or a face turned for a side edge.
+class FaceCells {
+public:
+    virtual ~FaceCells() = default;
+    // Gives `area` its background back.
+    virtual void Clear(const Rect& area) = 0;
+    // Paints `area`, the cell of `glyph` at `at` clipped to the face, as the background with the
+    // glyph stamped on it, white pixels letting the background through.
+    virtual void Stamp(ConstPixelSpan glyph, Point at, const Rect& area) = 0;
+};
+
+// The upright face itself: cells are painted in place.
+class UprightCells : public FaceCells {
+public:
+    UprightCells(PixelSpan face, ConstPixelSpan background) : face(face), background(background) {}
+    void Clear(const Rect& area) override;
+    void Stamp(ConstPixelSpan glyph, Point at, const Rect& area) override;
+
+private:
+    PixelSpan face;
+    ConstPixelSpan background;  // of the face's size
+};
+
+// A face turned by `angle` for a side edge: each cell is composed upright in a scratch image of
+// its own size and turned into place, so no upright copy of the whole face is kept.
+class TurnedCells : public FaceCells {
+public:
+    TurnedCells(PixelSpan face, ConstPixelSpan background, int angle,
+                std::vector<std::uint32_t>& scratch)
+        : face(face), background(background), angle(angle), scratch(scratch) {}
+    void Clear(const Rect& area) override;
+    void Stamp(ConstPixelSpan glyph, Point at, const Rect& area) override;
+
+private:
+    PixelSpan face;             // background.height wide and background.width high
+    ConstPixelSpan background;  // upright
+    int angle;
+    std::vector<std::uint32_t>& scratch;
+};
+
+// Brings the face painted through `cells`, which shows the glyph line `shown` over its background,
+// to the line `wanted`; both lines come from LayoutGlyphs on a face of `frame` size. Every glyph
+// that is not stamped at the same place in both lines has its old cell cleared and is stamped
+// anew. Returns the bounding box, in upright coordinates, of the cells that changed, clipped to
+// the face; empty when nothing did. With an empty `shown` over a face that holds the plain
+// background, this stamps the whole line.
+Rect RestampGlyphs(FaceCells& cells, Size frame, const GlyphSpans& glyphs,
                    const std::vector<GlyphPlacement>& shown,
                    const std::vector<GlyphPlacement>& wanted);

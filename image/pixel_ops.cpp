@@ -50,37 +50,40 @@ void CopyKeyed(PixelSpan destination, ConstPixelSpan source, int x, int y, std::
     }
 }
 
-void CopyArea(PixelSpan destination, ConstPixelSpan source, Rect area) {
+void CopyArea(PixelSpan destination, ConstPixelSpan source, Rect area, Point to) {
     if (!destination.pixels || !source.pixels)
         return;
-    area = Intersection(area, {0, 0, destination.width, destination.height});
+    // Clipped to the source, then, moved to the destination, to the destination.
     area = Intersection(area, {0, 0, source.width, source.height});
-    if (area.IsEmpty())
+    const Point shift{to.x - area.left, to.y - area.top};
+    const Rect target = Intersection(
+        {area.left + shift.x, area.top + shift.y, area.right + shift.x, area.bottom + shift.y},
+        {0, 0, destination.width, destination.height});
+    if (target.IsEmpty())
         return;
-    for (int y = area.top; y < area.bottom; ++y) {
-        std::copy_n(source.pixels + static_cast<std::ptrdiff_t>(y) * source.width + area.left,
-                    area.Width(),
-                    destination.pixels + static_cast<std::ptrdiff_t>(y) * destination.width +
-                        area.left);
+    for (int y = target.top; y < target.bottom; ++y) {
+        std::copy_n(
+            source.pixels + static_cast<std::ptrdiff_t>(y - shift.y) * source.width +
+                (target.left - shift.x),
+            target.Width(),
+            destination.pixels + static_cast<std::ptrdiff_t>(y) * destination.width + target.left);
     }
 }
 
 void TurnQuarter(ConstPixelSpan source, PixelSpan destination, int angle) {
-    TurnQuarter(source, destination, angle, {0, 0, source.width, source.height});
+    TurnQuarter(source, {0, 0, source.width, source.height}, destination, {0, 0}, angle);
 }
 
-void TurnQuarter(ConstPixelSpan source, PixelSpan destination, int angle, Rect area) {
-    const int w = source.width;
-    const int h = source.height;
-    // Destination is h wide: source (x, y) lands at (h - 1 - y, x) for 90, (y, w - 1 - x) for 270,
-    // so each source row becomes a destination column, written downwards for 90 and upwards for
-    // 270.
-    const std::ptrdiff_t step = angle == 90 ? h : -static_cast<std::ptrdiff_t>(h);
+void TurnQuarter(ConstPixelSpan source, Rect area, PixelSpan destination, Point to, int angle) {
+    const std::ptrdiff_t stride = destination.width;
+    // Each source row becomes a destination column: for 90 the area's top row is the turned
+    // picture's right column, written downwards; for 270 its left column, written upwards.
+    const std::ptrdiff_t step = angle == 90 ? stride : -stride;
     for (int y = area.top; y < area.bottom; ++y) {
-        const std::uint32_t* row = source.pixels + static_cast<std::ptrdiff_t>(y) * w;
-        std::ptrdiff_t at = angle == 90
-                                ? static_cast<std::ptrdiff_t>(area.left) * h + h - 1 - y
-                                : static_cast<std::ptrdiff_t>(w - 1 - area.left) * h + y;
+        const std::uint32_t* row = source.pixels + static_cast<std::ptrdiff_t>(y) * source.width;
+        const int down = y - area.top;
+        std::ptrdiff_t at = angle == 90 ? to.y * stride + to.x + area.Height() - 1 - down
+                                        : (to.y + area.Width() - 1) * stride + to.x + down;
         for (int x = area.left; x < area.right; ++x, at += step)
             destination.pixels[at] = row[x] & 0x00FFFFFFu;
     }

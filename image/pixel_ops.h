@@ -54,17 +54,18 @@ constexpr ColorValue MakeColorValue(int red, int green, int blue) {
 // leaving destination pixels alone where the source pixel equals `key` exactly.
 void CopyKeyed(PixelSpan destination, ConstPixelSpan source, int x, int y, std::uint32_t key);
 
-// Copies the pixels of `area` from `source` to `destination`, two images of the same size;
-// whatever of `area` lies outside them is left out.
-void CopyArea(PixelSpan destination, ConstPixelSpan source, Rect area);
+// Copies the pixels of `area` of `source` into `destination` with their top-left at `to`;
+// whatever lies outside either image is left out.
+void CopyArea(PixelSpan destination, ConstPixelSpan source, Rect area, Point to);
 
 // Writes `source` turned a quarter turn into `destination`, which must be source.height wide
 // and source.width high: 90 turns clockwise, 270 counter-clockwise. Only the colour bytes
 // move; every fourth byte of the result is 0.
 void TurnQuarter(ConstPixelSpan source, PixelSpan destination, int angle);
-// The same for the source pixels inside `area` only (which must lie within the source), so
-// that a face of which a few cells changed is turned for those cells alone.
-void TurnQuarter(ConstPixelSpan source, PixelSpan destination, int angle, Rect area);
+// The same for `area` of the source alone (which must lie within it), its turned picture written
+// with its top-left at `to` (which must leave it within the destination): a few cells of a face
+// are turned without the rest.
+void TurnQuarter(ConstPixelSpan source, Rect area, PixelSpan destination, Point to, int angle);
 
 // Where `area` of an image of `source` size lands when the image is turned by `angle` (90 or
 // 270; any other angle leaves it where it is).

@@ -254,14 +254,15 @@ TEST_F(ClockFaceTest, AResetFaceShowsTheNewSkinOnKeptImages) {
     EXPECT_EQ(Composed(kept, wide, glyphs, "12:34:58", DockRight).ColorAt(0, 0), RGB(9, 9, 9));
 }
 
-TEST_F(ClockFaceTest, AnUnturnedFaceGivesTheTurnedImageBack) {
+// A face turned for a side edge is composed cell by cell into its one image: no upright copy of
+// the whole face is kept beside it.
+TEST_F(ClockFaceTest, AFaceHoldsOneImageWhateverItsTurn) {
+    const long before = UniqueBitmap::Live();
     ClockFace clockFace;
-    Composed(clockFace, background, glyphs, "12:34:56", DockTop);
-    const long upright = UniqueBitmap::Live();
-    Composed(clockFace, background, glyphs, "12:34:56", DockRight);
-    EXPECT_EQ(UniqueBitmap::Live(), upright + 1);
-    Composed(clockFace, background, glyphs, "12:34:56", Floating);
-    EXPECT_EQ(UniqueBitmap::Live(), upright);
+    for (const DockMode mode : {DockTop, DockRight, DockLeft, Floating}) {
+        Composed(clockFace, background, glyphs, "12:34:56", mode);
+        EXPECT_EQ(UniqueBitmap::Live(), before + 1) << mode;
+    }
 }
 
 }  // namespace
