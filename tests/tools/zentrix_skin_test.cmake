@@ -101,6 +101,22 @@ string(REGEX MATCHALL "problem:" problems "${output}")
 list(LENGTH problems problem_count)
 expect_output("\n${problem_count} problems\n")
 
+# A glyph saved with 32 bits a pixel whose white carries 255 in its fourth byte, as many editors
+# write it: the clock draws that white, and the tool says so.
+if(PYTHON)
+  file(COPY ${SKINS}/back2/ DESTINATION ${WORK}/alpha)
+  execute_process(COMMAND ${PYTHON} -c [=[
+import struct, sys
+pixels = b"\xff\xff\xff\xff" * 3 + b"\x10\x20\x30\xff"
+sys.stdout.buffer.write(struct.pack("<2sIHHIIiiHHIIiiII", b"BM", 54 + len(pixels), 0, 0, 54, 40,
+                                    2, 2, 1, 32, 0, len(pixels), 2835, 2835, 0, 0) + pixels)
+]=] OUTPUT_FILE ${WORK}/alpha/3.bmp RESULT_VARIABLE written)
+  expect("the 32-bit glyph could not be written" written EQUAL 0)
+  run_tool(check alpha)
+  expect_status(1)
+  expect_output("alpha.3\\.bmp: 3 white pixels have a fourth \\(alpha\\) byte that is not 0")
+endif()
+
 # A folder with nothing in it: every file is reported missing.
 file(MAKE_DIRECTORY ${WORK}/empty)
 run_tool(check empty)
