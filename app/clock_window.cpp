@@ -1,5 +1,7 @@
 #include "app/clock_window.h"
 
+#include <string>
+
 #include "about/about_dialog.h"
 #include "res/resource.h"
 #include "win/application.h"
@@ -22,8 +24,12 @@ bool ClockWindow::OnInitDialog() {
     placement.PlaceAt(
         {settings.ReadInt("position", "x", 0), settings.ReadInt("position", "y", 400)});
     shownTime = LocalTimeText(WallClockNow());  // what the first face shows, until the first tick
-    if (!LoadSkin(skinName))
+    if (std::string whyNot; !LoadSkin(skinName, &whyNot)) {
+        app.ShowMessage(whyNot.c_str(), Handle());
         OnSelectSkin();
+    }
+    if (!skin.HasBackground())
+        ApplySkin();  // the plain text face, in the window as it stands
 
     // The first tick comes just past the next second; every tick aims the one after it.
     tickPeriod = SecondTicker::DelayToNextSecond(WallClockNow());
@@ -57,6 +63,9 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         case WM_MOUSEMOVE:
             OnMouseMove(wParam);
             return false;
+        case WM_CAPTURECHANGED:
+            OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+            return false;
         case WM_WINDOWPOSCHANGED:
             OnWindowMoved(*reinterpret_cast<const WINDOWPOS*>(lParam));
             return false;
@@ -68,8 +77,12 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
             OnTimer();
             return false;
         case WM_CLOSE:
-            OnClose();
             return false;  // the dialog manager turns the close into IDCANCEL, which ends the run
+        case WM_ENDSESSION:
+            // The session ends and the process with it, without a close.
+            if (wParam)
+                SaveSettings();
+            return true;
         case WM_RBUTTONDOWN:
             OnRightButtonDown(wParam, lParam);
             return true;
@@ -121,12 +134,21 @@ bool ClockWindow::OnSysCommand(WPARAM command) {
     return true;
 }
 
+void ClockWindow::OnOK() {
+    SaveSettings();
+    Dialog::OnOK();
+}
+
+void ClockWindow::OnCancel() {
+    SaveSettings();
+    Dialog::OnCancel();
+}
+
 // Saves where the window really stands, so a clock closed while dodged comes back there.
-void ClockWindow::OnClose() {
+void ClockWindow::SaveSettings() {
     RECT rect{};
     GetWindowRect(Handle(), &rect);
-    const SettingsFile settings = Settings();
-    settings.WriteInt("position", "x", rect.left);
-    settings.WriteInt("position", "y", rect.top);
-    settings.WriteString("skin", "name", skinName);
+    Settings().Write({{"position", "x", std::to_string(rect.left)},
+                      {"position", "y", std::to_string(rect.top)},
+                      {"skin", "name", skinName}});
 }

@@ -28,12 +28,12 @@ protected:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
 
-    // Reads the skin folder `name` and shows it; pictures it lacks are kept from the skin shown
-    // before. False when no background has ever loaded: then the window keeps its size and
-    // place, so the clock stays visible with its plain text face.
-    bool LoadSkin(const std::string& name);
+    // Reads the skin folder `name` and, if its background loads, shows it; glyphs the folder
+    // lacks are kept from the skin shown before. If the background does not load, nothing
+    // changes, `whyNot` (when given) receives what to tell the user, and the answer is false.
+    bool LoadSkin(const std::string& name, std::string* whyNot = nullptr);
     // Offers the skin folders of the working directory; on OK loads the chosen one and makes
-    // it the current skin.
+    // it the current skin, or says why it cannot.
     void OnSelectSkin();
     // Brings the face to `time` and draws what changed on it.
     void ShowTime(std::string time);
@@ -64,6 +64,9 @@ private:
     void OnLeftButtonDown();
     void OnLeftButtonUp();
     void OnMouseMove(WPARAM keys);
+    void OnCaptureChanged(HWND newCapture);
+    // Ends a drag, and keeps the place it came to.
+    void EndDrag();
     void OnWindowMoved(const WINDOWPOS& moved);
     void ReturnHome();
     // Moves the window, keeping its size; every move re-asserts always-on-top.
@@ -73,9 +76,15 @@ private:
     void OnRightButtonDown(WPARAM keys, LPARAM point);
     void SetDockMode(DockMode mode);
     bool OnSysCommand(WPARAM command);
-    void OnClose();
+    // Escape, Enter and the close request all end the run here, and save the settings.
+    void OnOK() override;
+    void OnCancel() override;
 
+    // The settings file, and what the clock keeps in it: written whenever the clock's place or
+    // skin changes and when the run or the session ends, so that not even a killed process
+    // loses what the user set.
     SettingsFile Settings() const;
+    void SaveSettings();
 
     Application& app;
     DisplayScreens screens;

@@ -41,8 +41,11 @@ void ClockWindow::OnRightButtonDown(WPARAM keys, LPARAM point) {
                    GET_Y_LPARAM(point) + window.top, 0, Handle(), nullptr);
 }
 
-// Every mode change reloads the skin, which turns, sizes, shapes and clamps it for the new edge.
+// Every mode change reads the skin again, which turns, sizes, shapes and clamps it for the new
+// edge; a skin whose files have gone meanwhile is shown as it was read before, on the new edge.
 void ClockWindow::SetDockMode(DockMode mode) {
     placement.SetMode(mode);
-    LoadSkin(skinName);
+    if (!LoadSkin(skinName))
+        ApplySkin();
+    SaveSettings();
 }

@@ -23,13 +23,29 @@ void ClockWindow::OnLeftButtonDown() {
     placement.StartDrag(PointerPosition(), {rect.left, rect.top});
 }
 
-// Only the button going up ends a drag; a capture lost without it leaves the clock dragging.
 void ClockWindow::OnLeftButtonUp() {
-    placement.EndDrag();
+    EndDrag();
     ReleaseCapture();
 }
 
+// Another window took the mouse (the popup menu, opened with the left button still down), so
+// the button's release will never reach the clock: the drag is over now.
+void ClockWindow::OnCaptureChanged(HWND newCapture) {
+    if (newCapture != Handle())
+        EndDrag();
+}
+
+void ClockWindow::EndDrag() {
+    if (!placement.Dragging())
+        return;
+    placement.EndDrag();
+    SaveSettings();
+}
+
 void ClockWindow::OnMouseMove(WPARAM keys) {
+    // A drag whose button came up where the clock did not see it is over.
+    if (placement.Dragging() && !(keys & MK_LBUTTON))
+        EndDrag();
     const std::optional<Point> to =
         placement.Dragging()
             ? placement.DragTo(PointerPosition(), screens)

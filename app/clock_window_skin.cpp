@@ -5,10 +5,24 @@
 
 #include "app/clock_window.h"
 #include "skin/skin_select_dialog.h"
+#include "win/application.h"
 
-bool ClockWindow::LoadSkin(const std::string& name) {
+bool ClockWindow::LoadSkin(const std::string& name, std::string* whyNot) {
+    // The face is given back while the new skin is read: a skin at the size limit is then never
+    // held beside the old skin's face as well as the old skin.
+    face.Release();
     Skin loaded = LoadSkinFolder(name);
-    loaded.FillGapsFrom(skin);
+    if (!loaded.backgroundLoad) {
+        if (whyNot) {
+            *whyNot = CannotShowSkinText(name, SkinImagePath(name, loaded.values.background),
+                                         loaded.backgroundLoad.Text());
+        }
+        // The same face as before, composed again; the screen never lost it.
+        if (skin.HasBackground())
+            face.Update(skin.background, skin.glyphs, shownTime, placement.Mode());
+        return false;
+    }
+    loaded.KeepGlyphsMissingFrom(skin);
     skin = std::move(loaded);
     return ApplySkin();
 }
@@ -24,17 +38,16 @@ bool ClockWindow::ApplySkin() {
         ShowTime(shownTime);
         return false;
     }
-    // The window takes the size and shape of the background turned for the dock mode; the skin
-    // keeps it upright for composing.
-    PixelImage turned;
-    if (turned.Create(skin.background.Width(), skin.background.Height()))
-        turned.CopyFrom(skin.background);
-    turned.Rotate(TurnFor(placement.Mode()));
-    SetShape(turned.CreateRegion(skin.values.KeyColor()), true);
-    const Size size{turned.Width(), turned.Height()};
+    // The face with no time on it is the background turned for the dock mode: the window takes
+    // its size and shape, and no image is made for them alone.
+    const Size upright{skin.background.Width(), skin.background.Height()};
+    const Size size = TurnFor(placement.Mode()) ? Size{upright.height, upright.width} : upright;
+    face.Update(skin.background, skin.glyphs, "", placement.Mode());
+    SetShape(face.Image().CreateRegion(skin.values.KeyColor()), true);
     const Point at = placement.Settle(size, screens);
     SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, size.width, size.height, 0);
-    ShowTime(shownTime);  // the whole new face
+    InvalidateRect(Handle(), nullptr, FALSE);
+    ShowTime(shownTime);
     return true;
 }
 
@@ -42,8 +55,12 @@ void ClockWindow::OnSelectSkin() {
     SkinSelectDialog chooser(Instance(), Handle(), skinName);
     if (chooser.DoModal() != IDOK)
         return;
-    LoadSkin(chooser.selectedSkin);
+    if (std::string whyNot; !LoadSkin(chooser.selectedSkin, &whyNot)) {
+        app.ShowMessage(whyNot.c_str(), Handle());
+        return;
+    }
     skinName = chooser.selectedSkin;
+    SaveSettings();
 }
 
 void ClockWindow::SetShape(UniqueRegion region, bool redraw) {

@@ -22,8 +22,8 @@ std::string AppDataFolder() {
 
 }  // namespace
 
-SettingsFile::SettingsFile(std::string fileName, std::string fallbackPath)
-    : fileName(std::move(fileName)), fallbackPath(std::move(fallbackPath)) {}
+SettingsFile::SettingsFile(std::string fileName, std::string fallbackPath, ProfileWriter writer)
+    : fileName(std::move(fileName)), fallbackPath(std::move(fallbackPath)), writer(writer) {}
 
 SettingsFile SettingsFile::ForProgram(const std::string& exeName) {
     const std::string appData = AppDataFolder();
@@ -49,17 +49,23 @@ int SettingsFile::ReadInt(const char* section, const char* key, int fallback) co
     return static_cast<int>(GetPrivateProfileIntA(section, key, fallback, ReadFrom().c_str()));
 }
 
-bool SettingsFile::WriteString(const char* section, const char* key,
-                               const std::string& value) const {
-    const bool written =
-        WritePrivateProfileStringA(section, key, value.c_str(), fileName.c_str()) != FALSE;
-    // A copy that exists is read first, so it must stay current even when the main file took the
-    // value.
+bool SettingsFile::Write(const std::vector<SettingsValue>& values) const {
+    const auto writeAll = [&](const std::string& file) {
+        bool all = true;
+        for (const SettingsValue& value : values)
+            all = writer(value.section, value.key, value.value.c_str(), file.c_str()) && all;
+        return all;
+    };
+    const bool written = writeAll(fileName);
     if ((written && !Exists(fallbackPath)) || fallbackPath.empty())
         return written;
     CreateDirectoryA(fallbackPath.substr(0, fallbackPath.find_last_of('\\')).c_str(), nullptr);
-    return WritePrivateProfileStringA(section, key, value.c_str(), fallbackPath.c_str()) != FALSE ||
-           written;
+    return writeAll(fallbackPath) || written;
+}
+
+bool SettingsFile::WriteString(const char* section, const char* key,
+                               const std::string& value) const {
+    return Write({{section, key, value}});
 }
 
 bool SettingsFile::WriteInt(const char* section, const char* key, int value) const {

@@ -6,13 +6,28 @@
 // administrator rights on current Windows), the same keys go to a copy in the user's
 // application-data folder, which is read first whenever it exists.
 
+#include <windows.h>
+
 #include <string>
+#include <vector>
+
+// One value of the settings, as the file holds it.
+struct SettingsValue {
+    const char* section;
+    const char* key;
+    std::string value;
+};
 
 class SettingsFile {
 public:
+    // How a value is written to a file: the platform's WritePrivateProfileStringA, unless a
+    // test stands in for it.
+    using ProfileWriter = BOOL(WINAPI*)(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file);
+
     // `fileName` without a directory lands in the Windows folder; `fallbackPath` is the full
     // path of the copy.
-    SettingsFile(std::string fileName, std::string fallbackPath);
+    SettingsFile(std::string fileName, std::string fallbackPath,
+                 ProfileWriter writer = WritePrivateProfileStringA);
 
     // "<exe>.INI" in the Windows folder, with its copy in "%APPDATA%\<exe>\<exe>.INI".
     static SettingsFile ForProgram(const std::string& exeName);
@@ -21,7 +36,10 @@ public:
     // A value that is not a number reads as the platform's integer conversion gives it.
     int ReadInt(const char* section, const char* key, int fallback) const;
 
-    // True when the value reached at least one of the two files.
+    // Writes every value to the main file. Where any of them did not land there, or where the
+    // copy exists (it is read first), every value goes to the copy as well, so that the copy
+    // never holds part of a save. True when each value reached at least one of the two files.
+    bool Write(const std::vector<SettingsValue>& values) const;
     bool WriteString(const char* section, const char* key, const std::string& value) const;
     bool WriteInt(const char* section, const char* key, int value) const;
 
@@ -31,4 +49,5 @@ private:
 
     std::string fileName;
     std::string fallbackPath;
+    ProfileWriter writer;
 };

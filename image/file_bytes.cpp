@@ -3,7 +3,9 @@
 #include <algorithm>
 
 UniqueFile OpenForReading(const std::string& path) {
-    return UniqueFile(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    // Shared with everyone: an editor or a second clock may hold a skin file open meanwhile.
+    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    return UniqueFile(CreateFileA(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 

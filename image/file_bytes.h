@@ -10,7 +10,8 @@
 
 #include "win/unique_handle.h"
 
-// Opens an existing file for reading, shared with nobody; null when it cannot be opened.
+// Opens an existing file for reading, letting others read, write or delete it meanwhile; null
+// when it cannot be opened.
 UniqueFile OpenForReading(const std::string& path);
 
 // Up to `count` bytes from the file's current position; fewer where the file ends early.

@@ -1,5 +1,9 @@
 #include "image/image_load.h"
 
+#include "image/image_limits.h"
+
+static_assert(kMaxImageSide == 16384 && kMaxImagePixels == 33554432, "the texts below name them");
+
 const char* BmpErrorText(BmpError error) {
     switch (error) {
         case BmpError::None:
@@ -8,8 +12,10 @@ const char* BmpErrorText(BmpError error) {
             return "is missing or cannot be opened";
         case BmpError::NotBmp:
             return "is not a BMP file";
+        case BmpError::Empty:
+            return "holds no picture";
         case BmpError::TooLarge:
-            return "is larger than a skin picture may be";
+            return "is larger than 16384 pixels on a side or 33554432 pixels in all";
         case BmpError::Incomplete:
             return "is cut off before the end of its pixels";
         case BmpError::Unreadable:

@@ -10,6 +10,7 @@ enum class BmpError {
     None,
     CannotOpen,  // missing, or held by a program that shares it with nobody
     NotBmp,
+    Empty,       // declares no pixels
     TooLarge,    // more pixels than the clock is willing to allocate
     Incomplete,  // ends before all that its headers promise
     Unreadable,  // the platform's loader refused it

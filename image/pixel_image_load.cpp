@@ -27,8 +27,10 @@ BmpError CheckBmpFile(const std::string& path) {
         return BmpError::CannotOpen;
     const std::vector<std::uint8_t> start = ReadUpTo(file.get(), kBmpLayoutBytes);
     const std::optional<BmpDimensions> size = ReadBmpDimensions(start);
-    if (!size || size->width <= 0 || size->height <= 0)
+    if (!size)
         return BmpError::NotBmp;
+    if (size->width <= 0 || size->height <= 0)
+        return BmpError::Empty;
     if (!IsAcceptableImageSize(size->width, size->height))
         return BmpError::TooLarge;
     if (!IsCompleteBmp(start, static_cast<std::uint64_t>(fileSize.QuadPart)))

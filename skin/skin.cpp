@@ -2,9 +2,7 @@
 
 #include <utility>
 
-void Skin::FillGapsFrom(Skin& previous) {
-    if (!backgroundLoad)
-        background = std::move(previous.background);
+void Skin::KeepGlyphsMissingFrom(Skin& previous) {
     for (int i = 0; i < kGlyphCount; ++i) {
         if (!glyphLoads[i])
             glyphs[i] = std::move(previous.glyphs[i]);

@@ -18,9 +18,9 @@ struct Skin {
 
     // Whether there is a background to show: without one the skin has nothing to show.
     bool HasBackground() const { return !background.IsEmpty(); }
-    // Takes from `previous` every picture that this skin could not load: a clock keeps what it
-    // showed until a new skin replaces it.
-    void FillGapsFrom(Skin& previous);
+    // Takes from `previous` every glyph that this skin could not load: a clock keeps the glyphs
+    // it showed until a skin brings its own.
+    void KeepGlyphsMissingFrom(Skin& previous);
 };
 
 // Reads the skin folder `name`, a path relative to the working directory taken literally: its

@@ -21,3 +21,8 @@ std::string SkinImagePath(const std::string& skin, const std::string& baseName) 
 std::string GlyphPath(const std::string& skin, int glyph) {
     return SkinImagePath(skin, std::to_string(glyph));
 }
+
+std::string CannotShowSkinText(const std::string& skin, const std::string& file,
+                               const std::string& reason) {
+    return "The skin \"" + skin + "\" cannot be shown: " + file + " " + reason + ".";
+}

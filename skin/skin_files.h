@@ -26,3 +26,8 @@ SkinValues ReadSkinValues(const SkinConfig& config);
 std::string SkinConfigPath(const std::string& skin);
 std::string SkinImagePath(const std::string& skin, const std::string& baseName);
 std::string GlyphPath(const std::string& skin, int glyph);
+
+// What the user is told when the skin `skin` cannot be shown because its file `file` was refused
+// for `reason` (the words of the loader: "is missing or cannot be opened" and the like).
+std::string CannotShowSkinText(const std::string& skin, const std::string& file,
+                               const std::string& reason);

@@ -45,8 +45,8 @@ int Application::Run(HINSTANCE moduleInstance) {
     return 0;
 }
 
-void Application::ShowMessage(const char* text) const {
-    MessageBoxA(nullptr, text, AppName().c_str(), MB_OK | MB_ICONEXCLAMATION);
+void Application::ShowMessage(const char* text, HWND owner) const {
+    MessageBoxA(owner, text, AppName().c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool Application::OnCommand(int) {

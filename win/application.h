@@ -29,8 +29,9 @@ public:
     Dialog* MainWindow() const { return mainWindow; }
     void SetMainWindow(Dialog* window) { mainWindow = window; }
 
-    // Shows a modal message box with the application's caption, OK and the exclamation icon.
-    void ShowMessage(const char* text) const;
+    // Shows a modal message box with the application's caption, OK and the exclamation icon,
+    // owned by `owner` when given.
+    void ShowMessage(const char* text, HWND owner = nullptr) const;
 
     // Commands that no window handled end here.
     virtual bool OnCommand(int id);

@@ -37,6 +37,8 @@ from pathlib import Path
 
 WM_CLOSE = 0x0010
 WM_CANCELMODE = 0x001F
+WM_COMMAND = 0x0111
+IDOK = 1
 
 WS_BORDER = 0x00800000
 WS_DLGFRAME = 0x00400000
@@ -46,6 +48,10 @@ WS_POPUP = 0x80000000
 WS_EX_TOOLWINDOW = 0x00000080
 
 SETTINGS_NAME = "Zentrix.INI"
+# The caption of the clock's message boxes: the program's name.
+MESSAGE_CAPTION = "Zentrix"
+# The identifier of a message box's text.
+MESSAGE_TEXT_ID = 0xFFFF
 MENU_CLASS = "#32768"
 DEFAULT_SCREEN = (1024, 768)
 
@@ -453,6 +459,11 @@ class ClockSession:
         start."""
         self._kill_clock()
 
+    def end_every_process(self):
+        """Ends every process of the session's Wine at once, as a session that ends does."""
+        self._stop_wineserver()
+        self.wait_exit()
+
     def _kill_clock(self):
         if self._clock and self._clock.poll() is None:
             self._clock.kill()
@@ -651,6 +662,19 @@ class ClockSession:
                      if w["visible"] and w["title"] == title
                      and w["image"].lower() == self.exe.name.lower()),
                     None)
+
+    def answer_message(self, timeout=10.0):
+        """Waits for a message box of the clock, presses its OK and gives its text; None when
+        no message box opens in time."""
+        box = self.wait_for(lambda: self.top_window(MESSAGE_CAPTION), timeout)
+        if not box:
+            return None
+        text = next(child["text"] for child in self.driver("text", box["hwnd"])["children"]
+                    if child["id"] == MESSAGE_TEXT_ID)
+        self.driver("post", box["hwnd"], WM_COMMAND, IDOK, 0)
+        if not self.wait_for(lambda: self.top_window(MESSAGE_CAPTION) is None, 5):
+            raise HarnessError(f"the message box \"{text}\" stayed open after OK")
+        return text
 
     def open_menu(self, x, y):
         """Right-clicks the screen point (x, y) with Shift held, which keeps an auto-moving clock

@@ -6,13 +6,14 @@ import os
 import shutil
 import statistics
 import struct
+import subprocess
 import sys
 import tempfile
 import time
 import unittest
 from pathlib import Path
 
-from harness import ClockSession, bmp_bytes
+from harness import MESSAGE_CAPTION, ClockSession, bmp_bytes, write_skin
 
 WM_NULL = 0x0000
 WM_COMMAND = 0x0111
@@ -24,6 +25,12 @@ CHOOSER_TITLE = "Select Skin"
 
 GOOD_SKIN = "back2"
 KEY = (255, 0, 255)  # back2's key colour, kept by the skins made from it
+# A skin whose face is the same whatever the time: every glyph is one green block.
+STEADY_SKIN = "steady"
+WM_CLOSE = 0x0010
+IDM_DOCK_RIGHT = 32773
+# The most pixels a picture may have: an 8K screen's worth.
+CAP_SIZE = (8192, 4096)
 # A hostile skin may cost this much more start-up time than a good one.
 START_UP_ALLOWANCE = 1.0
 
@@ -134,7 +141,10 @@ class HostileSkinTest(unittest.TestCase):
         cls.addClassCleanup(shutil.rmtree, made)
         cls.cases = hostile_cases()
         folders = [case.make(made) for case in cls.cases]
-        cls.clock = ClockSession(skins=[GOOD_SKIN, *folders], start=False)
+        steady = write_skin(made / STEADY_SKIN, 200, 60,
+                            lambda x, y: KEY if x < 6 and y < 6 else (90, 40 + y, 160),
+                            glyph=(9, 14, lambda x, y: (20, 130, 40)))
+        cls.clock = ClockSession(skins=[GOOD_SKIN, steady, *folders], start=False)
         cls.clock.__enter__()
         cls.addClassCleanup(cls.clock.close)
         cls.start_with(GOOD_SKIN)  # the first start of a prefix is slow; not counted
@@ -155,12 +165,18 @@ class HostileSkinTest(unittest.TestCase):
     @classmethod
     def start_with(cls, skin):
         """Starts the clock with skin saved; gives the first window it shows (the clock, or
-        the chooser when the skin has no background) and the seconds that took."""
+        the message that says why the skin cannot be shown) and the seconds that took."""
         cls.clock.write_settings(settings_for(skin))
         began = time.monotonic()
         cls.clock.start(wait=False)
-        shown = cls.clock.wait_for_window("", CHOOSER_TITLE)
+        shown = cls.clock.wait_for_window("", MESSAGE_CAPTION)
         return shown, time.monotonic() - began
+
+    def assertToldWhy(self, case, message):
+        """The message names the skin and the refused background."""
+        self.assertIsNotNone(message, "no message said why the skin is not shown")
+        self.assertTrue(message.startswith(f'The skin "{case.name}" cannot be shown: '
+                                           f'{case.name}\\'), message)
 
     # -- checks ------------------------------------------------------------------------------
 
@@ -232,6 +248,13 @@ class HostileSkinTest(unittest.TestCase):
         self.assertTrue(self.clock.wait_for(lambda: self.clock.top_window(CHOOSER_TITLE) is None),
                         "the chooser stayed open after OK")
 
+    def process_memory(self, field):
+        """A figure of the clock process's memory from /proc, in bytes: VmRSS now, VmHWM the
+        most it has held so far."""
+        status = Path(f"/proc/{self.clock._clock.pid}/status").read_text()
+        return int(next(line.split()[1] for line in status.splitlines()
+                        if line.startswith(field + ":"))) * 1024
+
     # -- tests -------------------------------------------------------------------------------
 
     def test_start_up_with_each_skin_saved(self):
@@ -241,10 +264,14 @@ class HostileSkinTest(unittest.TestCase):
                 try:
                     shown, seconds = self.start_with(case.name)
                     self.start_ups[case.name] = seconds
-                    chooser_shown = shown["title"] == CHOOSER_TITLE
+                    chooser_shown = shown["title"] == MESSAGE_CAPTION
+                    self.assertEqual(chooser_shown, case.keeps_background)
                     if chooser_shown:
-                        # Cancelled, it leaves a plain clock that shows the time as text.
-                        self.clock.driver("post", shown["hwnd"], WM_COMMAND, IDCANCEL, 0)
+                        # The message says why, the chooser follows; cancelled, it leaves a
+                        # plain clock that shows the time as text.
+                        self.assertToldWhy(case, self.clock.answer_message())
+                        chooser = self.clock.wait_for_window(CHOOSER_TITLE)
+                        self.clock.driver("post", chooser["hwnd"], WM_COMMAND, IDCANCEL, 0)
                         self.clock.wait_for_window()
                     self.assertKeepsTicking(case.seconds_visible or chooser_shown)
                     self.assertMenuOpensAndCloses()
@@ -265,6 +292,8 @@ class HostileSkinTest(unittest.TestCase):
                 try:
                     good, _ = self.start_with(GOOD_SKIN)
                     self.choose_skin(case.name)
+                    if case.keeps_background:
+                        self.assertToldWhy(case, self.clock.answer_message())
                     self.assertKeepsTicking(case.seconds_visible or case.keeps_background)
                     if case.keeps_background:
                         window = self.clock.window()
@@ -273,6 +302,75 @@ class HostileSkinTest(unittest.TestCase):
                     self.assertMenuOpensAndCloses()
                 finally:
                     self.clock.stop()
+
+    def test_a_broken_skin_chosen_changes_nothing_and_is_not_taken(self):
+        truncated = next(case for case in self.cases if case.name == "truncated")
+        try:
+            self.start_with(STEADY_SKIN)
+            self.clock.park_pointer()
+
+            def look():
+                window = self.clock.window()["rect"]
+                return window, self.clock.region_rects(), self.window_area(
+                    self.clock.capture(), window)
+
+            before = look()
+            self.choose_skin(truncated.name)
+            self.assertToldWhy(truncated, self.clock.answer_message())
+            self.assertEqual(look(), before)
+            self.clock.send(WM_CLOSE)
+            self.assertTrue(self.clock.wait_exit())
+            self.assertEqual(self.clock.settings()["skin"], {"name": STEADY_SKIN})
+        finally:
+            self.clock.stop()
+
+    def test_a_skin_file_held_open_elsewhere_still_loads(self):
+        with tempfile.TemporaryFile() as said:
+            holder = subprocess.Popen(
+                ["wine", str(self.clock.driver_exe), "hold", f"{STEADY_SKIN}\\back.bmp", "60000"],
+                cwd=self.clock.workdir, env=self.clock.env, stdout=said,
+                stderr=subprocess.DEVNULL)
+            try:
+                self.assertTrue(self.clock.wait_for(
+                    lambda: said.seek(0) == 0 and b'"held":true' in said.read(), 20))
+                shown, _ = self.start_with(STEADY_SKIN)
+                self.assertEqual(shown["title"], "", "the skin was not shown")
+                self.assertEqual((shown["width"], shown["height"]), (200, 60))
+            finally:
+                self.clock.stop()
+                holder.kill()
+                holder.wait(10)
+
+    # Loading a picture at the limit, then reading it again and turning it for a side edge, never
+    # holds more than three times its own size: the face is given back while a skin is read.
+    def test_a_skin_at_the_pixel_limit_costs_under_three_times_its_picture(self):
+        width, height = CAP_SIZE
+        folder = self.clock.workdir / "limit"
+        folder.mkdir(exist_ok=True)
+        (folder / "config.ini").write_bytes(CONFIG)
+        row = bytes((150, 90, 60)) * width  # 24 bits a pixel, no padding needed
+        (folder / "back.bmp").write_bytes(
+            struct.pack("<2sIHHI", b"BM", 54 + len(row) * height, 0, 0, 54)
+            + struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(row) * height, 2835,
+                          2835, 0, 0) + row * height)
+        picture = width * height * 4
+        try:
+            self.start_with(GOOD_SKIN)
+            base = self.process_memory("VmRSS")
+            self.clock.stop()
+            shown, _ = self.start_with("limit")
+            self.assertEqual((shown["width"], shown["height"]), CAP_SIZE)
+            # Read again and turned: a while for a picture this size.
+            self.clock.driver("send", self.clock.hwnd, WM_COMMAND, IDM_DOCK_RIGHT, 0,
+                              "--timeout-ms", "60000", timeout=90)
+            self.assertEqual(self.clock.window()["width"], height)
+            peak = self.process_memory("VmHWM") - base
+            print(f"\nlimit skin: peak {peak / 2**20:.0f} MiB beyond a clock with {GOOD_SKIN}, "
+                  f"{peak / picture:.2f} times the picture", file=sys.stderr)
+            self.assertLess(peak, 3 * picture)
+        finally:
+            self.clock.stop()
+            shutil.rmtree(folder, ignore_errors=True)
 
 
 if __name__ == "__main__":

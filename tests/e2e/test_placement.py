@@ -141,6 +141,25 @@ class PlacementTest(unittest.TestCase):
                     ((900, 200), [x, 150]),
                 ])
 
+    def test_a_drag_the_popup_menu_interrupts_is_over(self):
+        # The menu takes the mouse while the left button is down, and the button's release goes
+        # to the menu: once it has closed, the pointer crossing the clock leaves it where it is.
+        self.start(600)
+        self.command(IDM_AUTO_MOVE)
+        self.point(650, 20)
+        self.clock.xdotool("mousedown", "1")
+        self.point(640, 20)
+        self.assertComesTo([590, 0])
+        self.clock.xdotool("click", "3")
+        self.assertIsNotNone(self.clock.wait_for(self.clock.menu_window, 5))
+        self.clock.xdotool("mouseup", "1")
+        if self.clock.menu_window():
+            self.clock.key("Escape")
+        self.assertTrue(self.clock.wait_for(lambda: self.clock.menu_window() is None, 5))
+        for across in ((700, 25), (560, 30), (400, 25)):
+            self.point(*across)
+        self.assertStaysAt([590, 0])
+
     def test_floating_clock_follows_the_pointer_off_the_screen(self):
         self.start(600)
         self.command(IDM_AUTO_MOVE)

@@ -173,6 +173,10 @@ class SkinChooserTest(unittest.TestCase):
         self.addCleanup(self.clock.stop)
         self.clock.park_pointer()
         self.clock.start(wait=False)
+        # First the clock says why it shows no skin.
+        self.assertEqual(self.clock.answer_message(),
+                         'The skin "gone" cannot be shown: gone\\back.bmp is missing or cannot be '
+                         'opened.')
         dialog, controls = self.chooser()
         self.assertNotIn("hwnd", self.clock.driver("find", "--timeout-ms", "0", check=False))
         # No clock to centre it over yet: centred on the screen.

@@ -6,8 +6,12 @@ import time
 import unittest
 from pathlib import Path
 
-from harness import (WM_CLOSE, WS_BORDER, WS_CAPTION, WS_EX_TOOLWINDOW, WS_POPUP, WS_THICKFRAME,
-                     Bitmap, ClockSession)
+from harness import (WM_CLOSE, WM_COMMAND, WS_BORDER, WS_CAPTION, WS_EX_TOOLWINDOW, WS_POPUP,
+                     WS_THICKFRAME, Bitmap, ClockSession)
+
+WM_QUERYENDSESSION = 0x0011
+WM_ENDSESSION = 0x0016
+IDM_AUTO_MOVE = 32777
 
 DEFAULT_SKIN = "back2"
 # The display's root window, seen through the holes of the clock's shape.
@@ -126,14 +130,37 @@ class EndOfRunTest(unittest.TestCase, PlacementAssertions):
             self.assertTrue(clock.wait_exit())
             self.assertSavedWhereItStood(clock, window, DEFAULT_SKIN)
 
-    def test_dialog_keys_end_the_run_without_saving(self):
+    def test_dialog_keys_end_the_run_and_save_like_exit(self):
         with ClockSession(skins=[DEFAULT_SKIN], start=False) as clock:
             for key in ("Escape", "Return"):
                 with self.subTest(key=key):
-                    clock.start()
+                    clock.settings_path.unlink(missing_ok=True)
+                    window = clock.start()
                     clock.key(key)
                     self.assertTrue(clock.wait_exit(), f"{key} did not end the run")
-                    self.assertIsNone(clock.settings_bytes())
+                    self.assertSavedWhereItStood(clock, window, DEFAULT_SKIN)
+
+    def test_a_session_end_keeps_where_the_clock_stood_though_every_process_is_then_ended(self):
+        saved = "[skin]\r\nname=back2\r\n[position]\r\nx=300\r\ny=0\r\n"
+        with ClockSession(skins=[DEFAULT_SKIN], settings=saved) as clock:
+            clock.park_pointer()
+            clock.send(WM_COMMAND, IDM_AUTO_MOVE)  # off, so the pointer may grab the clock
+            clock.xdotool("mousemove", 310, 20)
+            clock.xdotool("mousedown", "1")
+            clock.xdotool("mousemove", 510, 25)
+            clock.xdotool("mouseup", "1")
+            # The end of the drag is saved at once.
+            self.assertTrue(clock.wait_for(
+                lambda: (clock.settings() or {}).get("position") == {"x": "500", "y": "0"}, 5))
+            # Dodged when the session ends: the place it stands in then is what is kept.
+            clock.send(WM_COMMAND, IDM_AUTO_MOVE)
+            clock.xdotool("mousemove", 520, 30)
+            dodged = 500 + 1024 // 2 - 220
+            self.assertTrue(clock.wait_for(lambda: clock.window()["rect"][0] == dodged, 5))
+            self.assertNotEqual(clock.send(WM_QUERYENDSESSION), 0)
+            clock.send(WM_ENDSESSION, 1)
+            clock.end_every_process()
+            self.assertEqual(clock.settings()["position"], {"x": str(dodged), "y": "0"})
 
     def test_saved_skin_and_position_are_used_and_written_back(self):
         saved = "[skin]\r\nname=neon\r\n[position]\r\nx=300\r\ny=57\r\n"

@@ -90,9 +90,13 @@ TEST(BmpHeaderTest, OnlyFilesHoldingAllTheirPixelDataAreComplete) {
     EXPECT_FALSE(IsCompleteBmp(huge, ~std::uint64_t{0}));
 }
 
-TEST(ImageLimitsTest, SidesFromOneToTheCap) {
+TEST(ImageLimitsTest, SidesFromOneToTheCapAndNoMorePixelsThanAnEightKScreen) {
     EXPECT_TRUE(IsAcceptableImageSize(1, 1));
-    EXPECT_TRUE(IsAcceptableImageSize(kMaxImageSide, kMaxImageSide));
+    EXPECT_TRUE(IsAcceptableImageSize(kMaxImageSide, 1));
+    EXPECT_TRUE(IsAcceptableImageSize(8192, 4096));  // 2^25 pixels
+    EXPECT_TRUE(IsAcceptableImageSize(kMaxImageSide, 2048));
+    EXPECT_FALSE(IsAcceptableImageSize(8192, 4097));
+    EXPECT_FALSE(IsAcceptableImageSize(kMaxImageSide, kMaxImageSide));
     EXPECT_FALSE(IsAcceptableImageSize(kMaxImageSide + 1, 1));
     EXPECT_FALSE(IsAcceptableImageSize(1, 0));
     EXPECT_FALSE(IsAcceptableImageSize(-5, 10));

@@ -2,6 +2,7 @@
 
 #include "app/settings_file.h"
 #include "image/region_runs.h"
+#include "res/resource.h"
 #include "tests/win/clock_probe.h"
 #include "tests/win/message_box_watcher.h"
 #include "tests/win/test_files.h"
@@ -114,22 +115,41 @@ TEST_F(LoadSkinTest, SideDocksTurnTheWindowButNotTheBackground) {
     });
 }
 
-TEST_F(LoadSkinTest, MissingFilesKeepThePreviousPictures) {
+// A skin switch is all or nothing: without its background a skin changes nothing and says
+// why; with it, only the glyphs it lacks are kept from the skin shown before.
+TEST_F(LoadSkinTest, ASkinWithoutItsBackgroundChangesNothing) {
     WriteSkin("full", Cornered(kMagenta), "");
     WriteGlyph("full", 7, kInk);
+    WriteSkin("other", {5, 1, std::vector<COLORREF>(5, kGreen)}, "");
     folder.Write("empty/config.ini", std::string("[Bitmaps]\r\nTrans=1\r\n"));
     Run([](ClockProbe& clock) {
-        clock.LoadSkin("full");
-        EXPECT_TRUE(clock.LoadSkin("empty"));
-        EXPECT_EQ(clock.placement.WindowSize().width, 3);
-        EXPECT_EQ(clock.skin.glyphs[7].Width(), 2);
-        EXPECT_TRUE(clock.skin.values.ShapeFollowsFace());
+        ASSERT_TRUE(clock.LoadSkin("full"));
+        const std::vector<std::string> shape = clock.Shape();
+        std::string whyNot;
+        EXPECT_FALSE(clock.LoadSkin("empty", &whyNot));
+        EXPECT_EQ(whyNot,
+                  "The skin \"empty\" cannot be shown: empty\\back.bmp is missing or cannot be "
+                  "opened.");
+        EXPECT_EQ(clock.placement.WindowSize(), (Size{3, 2}));
+        EXPECT_EQ(clock.Shape(), shape);
+        EXPECT_FALSE(clock.skin.values.ShapeFollowsFace());
 
-        // A failed reload in a side dock must not leave the kept background turned.
-        clock.placement.SetMode(DockRight);
-        EXPECT_TRUE(clock.LoadSkin("empty"));
-        EXPECT_EQ(clock.placement.WindowSize().width, 2);
-        EXPECT_EQ(clock.skin.background.Width(), 3);
+        EXPECT_TRUE(clock.LoadSkin("other"));
+        EXPECT_EQ(clock.placement.WindowSize(), (Size{5, 1}));
+        EXPECT_EQ(clock.skin.glyphs[7].Width(), 2);  // "other" has none of its own
+    });
+}
+
+// A dock command whose skin can no longer be read shows the skin as it was read before, on
+// the new edge.
+TEST_F(LoadSkinTest, ADockCommandKeepsASkinWhoseFilesHaveGone) {
+    Run([this](ClockProbe& clock) {
+        ASSERT_EQ(clock.placement.WindowSize(), (Size{4, 2}));
+        DeleteFileA((folder / "start/back.bmp").c_str());
+        clock.OnCommand(IDM_DOCK_RIGHT, 0, nullptr);
+        EXPECT_EQ(clock.placement.Mode(), DockRight);
+        EXPECT_EQ(clock.placement.WindowSize(), (Size{2, 4}));
+        EXPECT_EQ(clock.skin.background.Width(), 4);
     });
 }
 
@@ -148,6 +168,7 @@ TEST_F(LoadSkinTest, NamesAndValuesAreTakenLiterally) {
 // goes by that real rectangle.
 TEST_F(LoadSkinTest, NoBackgroundEverLoadedKeepsTheWindowReachable) {
     Settings().WriteString("skin", "name", "missing");
+    MessageBoxWatcher messages;
     const DialogAnswerer cancel("Select Skin", IDCANCEL);
     Run([&cancel](ClockProbe& clock) {
         EXPECT_TRUE(cancel.Answered());
@@ -162,6 +183,12 @@ TEST_F(LoadSkinTest, NoBackgroundEverLoadedKeepsTheWindowReachable) {
         const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
         EXPECT_EQ(GetWindowRgn(clock.Handle(), region.get()), ERROR);  // no shape was set
     });
+    // Before the chooser opened, the user was told why.
+    const std::vector<SeenMessageBox> seen = messages.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text,
+              "The skin \"missing\" cannot be shown: missing\\back.bmp is missing or cannot be "
+              "opened.");
 }
 
 TEST_F(LoadSkinTest, StartUpLoadsTheSavedSkinOnTheTopEdge) {

@@ -57,6 +57,26 @@ TEST_F(SettingsFileTest, AnUnwritableMainFileSendsTheSettingsToTheCopy) {
     EXPECT_EQ(ReadDirectly(copy, "x"), "3");
 }
 
+// Stands in for a main file that fails part-way through a save: every value but "y" lands.
+std::string partlyFailingFile;
+BOOL WINAPI FailYOnTheMainFile(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file) {
+    if (file == partlyFailingFile && key && std::string(key) == "y")
+        return FALSE;
+    return WritePrivateProfileStringA(section, key, value, file);
+}
+
+// The copy is read first once it exists, so it must never hold part of a save.
+TEST_F(SettingsFileTest, ASaveThatFailsPartWayLeavesEveryValueInTheCopy) {
+    partlyFailingFile = main;
+    const SettingsFile partly(main, copy, FailYOnTheMainFile);
+    EXPECT_TRUE(partly.Write(
+        {{"position", "x", "5"}, {"position", "y", "6"}, {"skin", "name", "neon"}}));
+    EXPECT_EQ(ReadDirectly(copy, "x"), "5");
+    EXPECT_EQ(ReadDirectly(copy, "y"), "6");
+    EXPECT_EQ(partly.ReadString("skin", "name", "back2"), "neon");
+    EXPECT_EQ(partly.ReadInt("position", "x", 0), 5);
+}
+
 TEST_F(SettingsFileTest, ValuesThatAreNotNumbersReadAsThePlatformConvertsThem) {
     folder.Write("Zentrix.INI",
                  std::string("[position]\r\nx=12junk\r\ny=abc\r\n[skin]\r\nname=a%sb\r\n"));

@@ -516,6 +516,23 @@ int ShowMenu(const std::vector<const char*>& args) {
     return Print(Json().Rect("rect", shownMenu.window).Raw("items", items));
 }
 
+// Holds a file open for reading, as an editor or a viewer does, sharing it for reading only, for
+// the given milliseconds; says so at once.
+int Hold(const std::vector<const char*>& args) {
+    long long milliseconds = 0;
+    if (args.size() != 2 || !ParseNumber(args[1], milliseconds) || milliseconds < 0)
+        return Fail("usage: hold PATH MILLISECONDS");
+    const UniqueFile file(CreateFileA(args[0], GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return Fail("cannot open " + std::string(args[0]) + ", error " +
+                    std::to_string(GetLastError()));
+    Print(Json().Bool("held", true));
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(milliseconds));
+    return 0;
+}
+
 int WorkArea() {
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
@@ -604,7 +621,7 @@ constexpr char kUsage[] =
     "usage: zentrix_driver find [--timeout-ms N] [--title TEXT]... | rect HWND | "
     "send HWND MSG WPARAM LPARAM [--timeout-ms N] | post HWND MSG WPARAM LPARAM | region HWND | "
     "windows | text HWND | items HWND | workarea | monitors | keys | cursor X Y | "
-    "showmenu X Y TIMEOUT_MS ITEM...";
+    "showmenu X Y TIMEOUT_MS ITEM... | hold PATH MILLISECONDS";
 
 }  // namespace
 
@@ -629,6 +646,8 @@ int main(int argc, char** argv) {
         return Cursor(args);
     if (command == "showmenu")
         return ShowMenu(args);
+    if (command == "hold")
+        return Hold(args);
     if (command == "send")
         return Send(args);
     if (command == "post")
