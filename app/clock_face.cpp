@@ -6,23 +6,25 @@
 
 Rect ClockFace::Update(const PixelImage& background,
                        const std::array<PixelImage, kGlyphCount>& glyphs, std::string_view time,
-                       DockMode mode) {
+                       DockMode mode, int newZoom) {
     const Size frame{background.Width(), background.Height()};
+    const Rect whole{0, 0, frame.width, frame.height};
     const int newAngle = TurnFor(mode);
-    const Size shownSize = newAngle ? Size{frame.height, frame.width} : frame;
+    const Size shownSize = TurnedArea(whole, frame, newAngle, newZoom).Extent();
     Rect changed;
-    if (!shown || newAngle != angle || face.Width() != shownSize.width ||
+    if (!shown || newAngle != angle || newZoom != zoom || face.Width() != shownSize.width ||
         face.Height() != shownSize.height) {
         shown.reset();
         angle = newAngle;
+        zoom = newZoom;
         if (!face.EnsureSize(shownSize.width, shownSize.height))
             return {};
-        if (angle)
-            TurnQuarter(background.Pixels(), face.Pixels(), angle);
+        if (angle || zoom != 1)
+            TurnAndZoom(background.Pixels(), whole, face.Pixels(), {0, 0}, angle, zoom);
         else
             face.CopyFrom(background);
         shown.emplace();
-        changed = {0, 0, frame.width, frame.height};
+        changed = whole;
     }
 
     GlyphSpans spans;
@@ -33,11 +35,12 @@ Rect ClockFace::Update(const PixelImage& background,
     }
     std::vector<GlyphPlacement> wanted = LayoutGlyphs(time, frame, sizes);
     UprightCells upright(face.Pixels(), background.Pixels());
-    TurnedCells turned(face.Pixels(), background.Pixels(), angle, cell);
-    FaceCells& cells = angle ? static_cast<FaceCells&>(turned) : upright;
+    TransformedCells transformed(face.Pixels(), background.Pixels(), angle, zoom, cell);
+    FaceCells& cells = angle || zoom != 1 ? static_cast<FaceCells&>(transformed)
+                                          : static_cast<FaceCells&>(upright);
     const Rect restamped = RestampGlyphs(cells, frame, spans, *shown, wanted);
     *shown = std::move(wanted);
     if (changed.IsEmpty())
         changed = restamped;
-    return TurnedArea(changed, frame, angle);
+    return TurnedArea(changed, frame, angle, zoom);
 }

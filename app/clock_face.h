@@ -19,15 +19,16 @@ constexpr int TurnFor(DockMode mode) {
 
 // Keeps the face from one time to the next and changes only the glyph cells that differ, so a
 // tick touches a digit or two. It holds the face as shown and nothing more: one image of the
-// background's size, made anew only when that size or the turn changes, since new pixel memory
-// costs more to touch the first time than a whole tick.
+// window's size, made anew only when the background's size, the turn or the zoom changes, since
+// new pixel memory costs more to touch the first time than a whole tick.
 class ClockFace {
 public:
     // Brings the face to `time` over `background`, white glyph pixels letting the background
-    // through, turned for `mode`. Returns the part of the face, in its turned coordinates, that
-    // changed: all of it after a Reset or a change of turn or background size.
+    // through, turned for `mode` and grown by `zoom`, every skin pixel a zoom x zoom block.
+    // Returns the part of the face, in its own coordinates, that changed: all of it after a
+    // Reset or a change of turn, zoom or background size.
     Rect Update(const PixelImage& background, const std::array<PixelImage, kGlyphCount>& glyphs,
-                std::string_view time, DockMode mode);
+                std::string_view time, DockMode mode, int zoom = 1);
     // The face as the last Update left it. Empty when the background is, or when the image
     // cannot be made.
     const PixelImage& Image() const { return face; }
@@ -42,7 +43,8 @@ public:
 private:
     PixelImage face;
     int angle = 0;  // the turn of the face as shown
+    int zoom = 1;
     // The line of glyphs on the face; none while the face is to be composed anew.
     std::optional<std::vector<GlyphPlacement>> shown;
-    std::vector<std::uint32_t> cell;  // where a turned face's cells are composed upright
+    std::vector<std::uint32_t> cell;  // where a transformed face's cells are composed upright
 };

@@ -1,8 +1,11 @@
 #include "app/clock_window.h"
 
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "about/about_dialog.h"
+#include "app/zoom.h"
 #include "res/resource.h"
 #include "win/application.h"
 
@@ -23,6 +26,11 @@ bool ClockWindow::OnInitDialog() {
     skinName = settings.ReadString("skin", "name", "back2");
     placement.PlaceAt(
         {settings.ReadInt("position", "x", 0), settings.ReadInt("position", "y", 400)});
+    // The zoom is kept once chosen; until then the file does not name it.
+    if (const std::string choice = settings.ReadString("display", "zoom", ""); !choice.empty()) {
+        const int zoom = std::atoi(choice.c_str());
+        zoomChoice = zoom >= 1 && zoom <= kMaxZoom ? zoom : 0;
+    }
     shownTime = LocalTimeText(WallClockNow());  // what the first face shows, until the first tick
     if (std::string whyNot; !LoadSkin(skinName, &whyNot)) {
         app.ShowMessage(whyNot.c_str(), Handle());
@@ -69,6 +77,14 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         case WM_WINDOWPOSCHANGED:
             OnWindowMoved(*reinterpret_cast<const WINDOWPOS*>(lParam));
             return false;
+        case WM_DISPLAYCHANGE:
+        case WM_DPICHANGED:
+            OnScreensChanged();
+            return true;
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETWORKAREA)
+                OnScreensChanged();
+            return false;
         case WM_ERASEBKGND:
             // The face covers the whole window; erasing first would only make it flicker.
             result = 0;
@@ -114,6 +130,12 @@ bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
         case IDM_AUTO_MOVE:
             placement.FlipAutoMove();
             return true;
+        case IDM_SIZE_AUTOMATIC:
+        case IDM_SIZE_1X:
+        case IDM_SIZE_2X:
+        case IDM_SIZE_3X:
+            SetZoomChoice(id - IDM_SIZE_AUTOMATIC);
+            return true;
         case IDM_EXIT:
             PostMessageA(Handle(), WM_CLOSE, 0, 0);
             return true;
@@ -148,7 +170,10 @@ void ClockWindow::OnCancel() {
 void ClockWindow::SaveSettings() {
     RECT rect{};
     GetWindowRect(Handle(), &rect);
-    Settings().Write({{"position", "x", std::to_string(rect.left)},
-                      {"position", "y", std::to_string(rect.top)},
-                      {"skin", "name", skinName}});
+    std::vector<SettingsValue> values{{"position", "x", std::to_string(rect.left)},
+                                      {"position", "y", std::to_string(rect.top)},
+                                      {"skin", "name", skinName}};
+    if (zoomChoice)
+        values.push_back({"display", "zoom", std::to_string(*zoomChoice)});
+    Settings().Write(values);
 }

@@ -3,6 +3,7 @@
 // window system's messages to the skin it shows, the face it draws and the placement model, and
 // makes the calls that put their results on the screen.
 
+#include <optional>
 #include <string>
 
 #include "app/clock_face.h"
@@ -45,9 +46,12 @@ private:
     static constexpr UINT_PTR kClockTimerId = 100;
 
     // The skin and the time
-    // Fits the window to the skin for the dock mode: the turned size and shape, a place on the
-    // edge that becomes home, and the whole new face.
+    // Fits the window to the skin for the dock mode and the zoom: the turned size and shape, a
+    // place on the edge that becomes home, and the whole new face.
     bool ApplySkin();
+    // The zoom the face would have now, on the monitor that holds the clock.
+    int WantedZoom() const;
+    void SetZoomChoice(int choice);
     void OnTimer();
     // The time may have jumped: shows it whole at once and aims the next tick afresh.
     void Resynchronise();
@@ -68,6 +72,8 @@ private:
     // Ends a drag, and keeps the place it came to.
     void EndDrag();
     void OnWindowMoved(const WINDOWPOS& moved);
+    // A monitor came or went, or a resolution, a work area or the DPI changed.
+    void OnScreensChanged();
     void ReturnHome();
     // Moves the window, keeping its size; every move re-asserts always-on-top.
     void MoveTo(Point at);
@@ -95,7 +101,10 @@ private:
     unsigned tickPeriod = 0;  // what the clock timer was last set to, in milliseconds
     SecondTicker ticker;
     std::string shownTime;  // the time on the face
-    ClockFace face;         // composed for shownTime; painting only draws it
+    // The Size menu's choice: 0 for automatic, else 1 to kMaxZoom; none until one is made.
+    std::optional<int> zoomChoice;
+    int zoom = 1;    // the face's, now
+    ClockFace face;  // composed for shownTime; painting only draws it
     // A copy of the shape last handed to the window, or none while it has the plain rectangle:
     // asking the window for its shape would cost a round trip to the window server a tick.
     UniqueRegion shape;

@@ -33,7 +33,8 @@ void ClockWindow::ShowTime(std::string time) {
         InvalidateRect(Handle(), nullptr, FALSE);  // the plain text face, drawn whole
         return;
     }
-    const Rect changed = face.Update(skin.background, skin.glyphs, shownTime, placement.Mode());
+    const Rect changed =
+        face.Update(skin.background, skin.glyphs, shownTime, placement.Mode(), zoom);
     if (changed.IsEmpty())
         return;
     // The shape can only have changed inside the cells that changed, which are drawn anyway.

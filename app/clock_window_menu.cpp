@@ -36,6 +36,8 @@ void ClockWindow::OnRightButtonDown(WPARAM keys, LPARAM point) {
         CheckMenuItem(menu, item, CheckedIf(false));
     CheckMenuItem(menu, IDM_AUTO_MOVE, CheckedIf(placement.AutoMove()));
     CheckMenuItem(menu, PlacementItem(placement.Mode()), CheckedIf(true));
+    CheckMenuRadioItem(menu, IDM_SIZE_AUTOMATIC, IDM_SIZE_3X,
+                       IDM_SIZE_AUTOMATIC + zoomChoice.value_or(0), MF_BYCOMMAND);
     // The window has no frame, so the client point plus the window's corner is the screen point.
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, GET_X_LPARAM(point) + window.left,
                    GET_Y_LPARAM(point) + window.top, 0, Handle(), nullptr);

@@ -65,6 +65,15 @@ void ClockWindow::OnWindowMoved(const WINDOWPOS& moved) {
     placement.Adopt({rect.left, rect.top, rect.right, rect.bottom});
 }
 
+// Docked clocks go back onto an edge, floating ones that no screen shows onto the nearest; on
+// a screen of another DPI the face takes that screen's zoom.
+void ClockWindow::OnScreensChanged() {
+    if (skin.HasBackground() && WantedZoom() != zoom)
+        ApplySkin();
+    if (const std::optional<Point> to = placement.ScreensChanged(screens))
+        MoveTo(*to);
+}
+
 void ClockWindow::ReturnHome() {
     if (placement.AtHome())
         return;  // the pointer is not asked for: that would be a round trip every tick

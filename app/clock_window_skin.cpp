@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/clock_window.h"
+#include "app/zoom.h"
 #include "skin/skin_select_dialog.h"
 #include "win/application.h"
 
@@ -19,7 +20,7 @@ bool ClockWindow::LoadSkin(const std::string& name, std::string* whyNot) {
         }
         // The same face as before, composed again; the screen never lost it.
         if (skin.HasBackground())
-            face.Update(skin.background, skin.glyphs, shownTime, placement.Mode());
+            face.Update(skin.background, skin.glyphs, shownTime, placement.Mode(), zoom);
         return false;
     }
     loaded.KeepGlyphsMissingFrom(skin);
@@ -38,17 +39,33 @@ bool ClockWindow::ApplySkin() {
         ShowTime(shownTime);
         return false;
     }
-    // The face with no time on it is the background turned for the dock mode: the window takes
-    // its size and shape, and no image is made for them alone.
+    // The face with no time on it is the background turned for the dock mode and zoomed: the
+    // window takes its size and shape, and no image is made for them alone.
+    zoom = WantedZoom();
     const Size upright{skin.background.Width(), skin.background.Height()};
-    const Size size = TurnFor(placement.Mode()) ? Size{upright.height, upright.width} : upright;
-    face.Update(skin.background, skin.glyphs, "", placement.Mode());
+    const Size size =
+        TurnedArea({0, 0, upright.width, upright.height}, upright, TurnFor(placement.Mode()), zoom)
+            .Extent();
+    face.Update(skin.background, skin.glyphs, "", placement.Mode(), zoom);
     SetShape(face.Image().CreateRegion(skin.values.KeyColor()), true);
     const Point at = placement.Settle(size, screens);
     SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, size.width, size.height, 0);
     InvalidateRect(Handle(), nullptr, FALSE);
     ShowTime(shownTime);
     return true;
+}
+
+int ClockWindow::WantedZoom() const {
+    const Size upright{skin.background.Width(), skin.background.Height()};
+    const Size turned = TurnFor(placement.Mode()) ? Size{upright.height, upright.width} : upright;
+    return FaceZoom(zoomChoice.value_or(0),
+                    screens.Dpi(Rect::At(placement.Home(), placement.WindowSize())), turned);
+}
+
+void ClockWindow::SetZoomChoice(int choice) {
+    zoomChoice = choice;
+    ApplySkin();
+    SaveSettings();
 }
 
 void ClockWindow::OnSelectSkin() {

@@ -1,10 +1,13 @@
 #pragma once
-// The screens the clock may stand on, as the window system has them.
+// The screens the clock may stand on, as the window system has them: its monitors.
 
 #include "app/placement.h"
 
 class DisplayScreens : public Screens {
 public:
-    // The primary screen, whatever the window.
+    // The monitor nearest to the window, as the window system picks it.
     Rect Nearest(const Rect& window) const override;
+    bool AnyShows(const Rect& window) const override;
+    // The dots per inch of the monitor nearest to the window.
+    int Dpi(const Rect& window) const;
 };

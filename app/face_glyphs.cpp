@@ -26,19 +26,20 @@ void UprightCells::Stamp(ConstPixelSpan glyph, Point at, const Rect&) {
     CopyKeyed(face, glyph, at.x, at.y, kSeeThrough);
 }
 
-void TurnedCells::Clear(const Rect& area) {
-    const Size upright{background.width, background.height};
-    TurnQuarter(background, area, face, TurnedArea(area, upright, angle).Origin(), angle);
+Point TransformedCells::Place(const Rect& area) const {
+    return TurnedArea(area, {background.width, background.height}, angle, zoom).Origin();
 }
 
-void TurnedCells::Stamp(ConstPixelSpan glyph, Point at, const Rect& area) {
+void TransformedCells::Clear(const Rect& area) {
+    TurnAndZoom(background, area, face, Place(area), angle, zoom);
+}
+
+void TransformedCells::Stamp(ConstPixelSpan glyph, Point at, const Rect& area) {
     scratch.resize(static_cast<size_t>(area.Width()) * area.Height());
     const PixelSpan cell{scratch.data(), area.Width(), area.Height()};
     CopyArea(cell, background, area, {0, 0});
     CopyKeyed(cell, glyph, at.x - area.left, at.y - area.top, kSeeThrough);
-    const Size upright{background.width, background.height};
-    TurnQuarter(AsConst(cell), {0, 0, cell.width, cell.height}, face,
-                TurnedArea(area, upright, angle).Origin(), angle);
+    TurnAndZoom(AsConst(cell), {0, 0, cell.width, cell.height}, face, Place(area), angle, zoom);
 }
 
 Rect RestampGlyphs(FaceCells& cells, Size frame, const GlyphSpans& glyphs,

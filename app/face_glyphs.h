@@ -35,20 +35,25 @@ private:
     ConstPixelSpan background;  // of the face's size
 };
 
-// A face turned by `angle` for a side edge: each cell is composed upright in a scratch image of
-// its own size and turned into place, so no upright copy of the whole face is kept.
-class TurnedCells : public FaceCells {
+// A face turned by `angle` for a side edge and grown by `zoom` for a high DPI: each cell is
+// composed upright at the skin's own size in a scratch image of its own and turned and zoomed
+// into place, so no upright copy of the whole face is kept, and every key test is made on the
+// skin's own pixels.
+class TransformedCells : public FaceCells {
 public:
-    TurnedCells(PixelSpan face, ConstPixelSpan background, int angle,
-                std::vector<std::uint32_t>& scratch)
-        : face(face), background(background), angle(angle), scratch(scratch) {}
+    TransformedCells(PixelSpan face, ConstPixelSpan background, int angle, int zoom,
+                     std::vector<std::uint32_t>& scratch)
+        : face(face), background(background), angle(angle), zoom(zoom), scratch(scratch) {}
     void Clear(const Rect& area) override;
     void Stamp(ConstPixelSpan glyph, Point at, const Rect& area) override;
 
 private:
-    PixelSpan face;             // background.height wide and background.width high
-    ConstPixelSpan background;  // upright
+    Point Place(const Rect& area) const;
+
+    PixelSpan face;             // the background turned by `angle`, times `zoom`
+    ConstPixelSpan background;  // upright, at the skin's own size
     int angle;
+    int zoom;
     std::vector<std::uint32_t>& scratch;
 };
 

@@ -28,6 +28,21 @@ Point Placement::Settle(Size size, const Screens& screens) {
     return position;
 }
 
+std::optional<Point> Placement::ScreensChanged(const Screens& screens) {
+    const Rect resting = Rect::At(home, window);
+    const Rect screen = screens.Nearest(resting);
+    Point to = ClampToEdge(home, screen);
+    if (mode != DockLeft && mode != DockRight && mode != DockTop && !screens.AnyShows(resting)) {
+        to = {Within(home.x, screen.left, screen.right - window.width),
+              Within(home.y, screen.top, screen.bottom - window.height)};
+    }
+    if (to == position && to == home)
+        return std::nullopt;
+    position = to;
+    home = to;
+    return to;
+}
+
 void Placement::Adopt(const Rect& rect) {
     if (AtHome())
         home = rect.Origin();

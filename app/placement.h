@@ -16,6 +16,8 @@ public:
     // The whole rectangle (not only the work area) of the screen that a window standing at
     // `window` belongs to: the nearest one.
     virtual Rect Nearest(const Rect& window) const = 0;
+    // Whether any screen shows part of `window`.
+    virtual bool AnyShows(const Rect& window) const = 0;
 };
 
 // Shift or Ctrl held while the pointer moves: the user is reaching for the clock, to drag it or
@@ -45,6 +47,11 @@ public:
     // The window takes `size`, as when a skin is applied: the clock is pulled onto the edge of
     // its dock mode and rests there. Returns where the window goes.
     Point Settle(Size size, const Screens& screens);
+    // The screens changed (one came or went, a resolution or the DPI changed): a docked clock
+    // goes back onto the edge of the screen nearest to its resting place, and a floating one
+    // that no screen shows any more onto the nearest screen, whole. It rests there. Returns where
+    // the window goes, if anywhere.
+    std::optional<Point> ScreensChanged(const Screens& screens);
     // The window stands at `rect` by the window system's doing, as a clock without a skin does
     // when it is centred: its place and size are taken as they are, and a clock at home rests
     // there.

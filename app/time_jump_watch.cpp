@@ -23,8 +23,8 @@ void TimeJumpWatch::Start(HWND newWindow) {
     Stop();
     window = newWindow;
     WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
-    displayNotification =
-        RegisterPowerSettingNotification(window, &kConsoleDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE);
+    displayNotification = RegisterPowerSettingNotification(window, &kConsoleDisplayState,
+                                                           DEVICE_NOTIFY_WINDOW_HANDLE);
 }
 
 void TimeJumpWatch::Stop() {

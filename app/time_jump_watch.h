@@ -23,6 +23,6 @@ public:
     static bool MayHaveJumped(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    HWND window = nullptr;                     // not owned
+    HWND window = nullptr;                       // not owned
     HPOWERNOTIFY displayNotification = nullptr;  // withdrawn by Stop
 };

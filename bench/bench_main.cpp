@@ -60,17 +60,17 @@ Row TimeRegion(const std::string& name, const PixelImage& image, ColorValue key)
 }
 
 // Successive seconds, as the window ticks; the results are compared at the last of them.
-Row TimeTick(const std::string& name, const Skin& skin, DockMode mode) {
+Row TimeTick(const std::string& name, const Skin& skin, DockMode mode, int zoom = 1) {
     PixelImage referenceFace;
     ClockFace kept;
     TickResult reference, fast;
     int referenceTicks = 0, ticks = 0;
     const double referenceTime = MedianSeconds(Nothing, [&] {
-        ReferenceTick(skin, TickTime(referenceTicks++), mode, referenceFace, reference);
+        ReferenceTick(skin, TickTime(referenceTicks++), mode, zoom, referenceFace, reference);
     });
     const double fastTime =
-        MedianSeconds(Nothing, [&] { PaintTick(skin, TickTime(ticks++), mode, kept, fast); });
-    ReferenceTick(skin, TickTime(ticks - 1), mode, referenceFace, reference);
+        MedianSeconds(Nothing, [&] { PaintTick(skin, TickTime(ticks++), mode, zoom, kept, fast); });
+    ReferenceTick(skin, TickTime(ticks - 1), mode, zoom, referenceFace, reference);
     return {name, referenceTime, fastTime, SameTick(reference, fast)};
 }
 
@@ -218,6 +218,8 @@ int main(int argc, char** argv) {
             rows.push_back(TimeTick(name, named.skin, mode));
             TimeTickSteps(name, named.skin, mode, steps);
         }
+        // As on a screen at 200%: every pixel of the face a 2 x 2 block.
+        rows.push_back(TimeTick("tick " + named.name + " DockRight 2x", named.skin, DockRight, 2));
     }
 
     std::vector<Row> memory;

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-void PaintTick(const Skin& skin, std::string_view time, DockMode mode, ClockFace& kept,
+void PaintTick(const Skin& skin, std::string_view time, DockMode mode, int zoom, ClockFace& kept,
                TickResult& result) {
-    kept.Update(skin.background, skin.glyphs, time, mode);
+    kept.Update(skin.background, skin.glyphs, time, mode, zoom);
     result.face = &kept.Image();
     result.shape = skin.values.ShapeFollowsFace()
                        ? result.face->CreateRegion(skin.values.KeyColor())

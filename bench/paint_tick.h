@@ -15,7 +15,7 @@ struct TickResult {
 
 // The clock's own paint work, as its tick does it before the window draws the face, in `kept`,
 // which lives from tick to tick as the window's face does.
-void PaintTick(const Skin& skin, std::string_view time, DockMode mode, ClockFace& kept,
+void PaintTick(const Skin& skin, std::string_view time, DockMode mode, int zoom, ClockFace& kept,
                TickResult& result);
 
 // Identical size and identical bytes, the fourth byte of every pixel included.

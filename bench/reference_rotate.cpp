@@ -23,3 +23,16 @@ void RotateByPixels(PixelImage& image, int angle) {
     if (image.Create(turned.Width(), turned.Height()))
         image.CopyFrom(turned);
 }
+
+void ZoomByPixels(PixelImage& image, int zoom) {
+    if (zoom == 1 || image.IsEmpty())
+        return;
+    PixelImage zoomed;
+    if (!zoomed.Create(image.Width() * zoom, image.Height() * zoom))
+        return;
+    for (int y = 0; y < zoomed.Height(); ++y)
+        for (int x = 0; x < zoomed.Width(); ++x)
+            zoomed.SetColorAt(x, y, image.ColorAt(x / zoom, y / zoom));
+    if (image.Create(zoomed.Width(), zoomed.Height()))
+        image.CopyFrom(zoomed);
+}

@@ -1,6 +1,6 @@
 #pragma once
-// The quarter turn done the plain way: pixel by pixel through ColorAt and SetColorAt into a
-// working image, then the image re-created and the working image copied back.
+// The quarter turn and the zoom done the plain way: pixel by pixel through ColorAt and
+// SetColorAt into a working image, then the image re-created and the working image copied back.
 
 #include "image/pixel_image.h"
 
@@ -11,3 +11,6 @@ void TurnByPixels(const PixelImage& source, PixelImage& target, int angle);
 // Turns `image` by 90 or 270 through a new working image; other angles change nothing. If the
 // working image cannot be made the image stays as it was.
 void RotateByPixels(PixelImage& image, int angle);
+
+// Grows `image` by `zoom`, every pixel becoming a zoom x zoom block, the same way.
+void ZoomByPixels(PixelImage& image, int zoom);

@@ -33,13 +33,14 @@ void ComposeUnturned(const Skin& skin, std::string_view time, PixelImage& face) 
     StampTime(skin, time, face);
 }
 
-void ReferenceTick(const Skin& skin, std::string_view time, DockMode mode, PixelImage& face,
-                   TickResult& result) {
+void ReferenceTick(const Skin& skin, std::string_view time, DockMode mode, int zoom,
+                   PixelImage& face, TickResult& result) {
     ComposeUnturned(skin, time, face);
     if (mode == DockRight)
         RotateByPixels(face, 90);
     if (mode == DockLeft)
         RotateByPixels(face, 270);
+    ZoomByPixels(face, zoom);
     result.face = &face;
     result.shape = skin.values.ShapeFollowsFace() ? RunByRunRegion(face, skin.values.KeyColor())
                                                   : UniqueRegion();

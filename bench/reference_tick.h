@@ -15,7 +15,7 @@ void StampTime(const Skin& skin, std::string_view time, PixelImage& face);
 // A fresh copy of the background with the glyphs of `time` stamped on.
 void ComposeUnturned(const Skin& skin, std::string_view time, PixelImage& face);
 
-// ComposeUnturned into `face`, then RotateByPixels for a side edge, then RunByRunRegion when the
-// skin's shape follows its face.
-void ReferenceTick(const Skin& skin, std::string_view time, DockMode mode, PixelImage& face,
-                   TickResult& result);
+// ComposeUnturned into `face`, then RotateByPixels for a side edge and ZoomByPixels, then
+// RunByRunRegion when the skin's shape follows its face.
+void ReferenceTick(const Skin& skin, std::string_view time, DockMode mode, int zoom,
+                   PixelImage& face, TickResult& result);

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     HostImage turned{frame.height, frame.width, background->pixels};
     TurnQuarter(background->Span(), turned.Span(), 90);
     std::vector<std::uint32_t> scratch;
-    TurnedCells cells(turned.Span(), background->Span(), 90, scratch);
+    TransformedCells cells(turned.Span(), background->Span(), 90, 1, scratch);
     std::vector<GlyphPlacement> shown;
     constexpr long kFirstSecond = 12 * 3600 + 34 * 60 + 56;
     size_t rects = 0;

@@ -89,10 +89,38 @@ void TurnQuarter(ConstPixelSpan source, Rect area, PixelSpan destination, Point 
     }
 }
 
-Rect TurnedArea(Rect area, Size source, int angle) {
+void TurnAndZoom(ConstPixelSpan source, Rect area, PixelSpan destination, Point to, int angle,
+                 int zoom) {
+    if (zoom == 1 && angle != 0) {
+        TurnQuarter(source, area, destination, to, angle);
+        return;
+    }
+    const std::uint32_t keep = angle ? 0x00FFFFFFu : 0xFFFFFFFFu;
+    const std::ptrdiff_t stride = destination.width;
+    for (int y = area.top; y < area.bottom; ++y) {
+        const std::uint32_t* row = source.pixels + static_cast<std::ptrdiff_t>(y) * source.width;
+        const int down = y - area.top;
+        for (int x = area.left; x < area.right; ++x) {
+            const int across = x - area.left;
+            // The pixel's place in the turned area, before the zoom.
+            const int column = angle == 90 ? area.Height() - 1 - down
+                               : angle == 270 ? down
+                                              : across;
+            const int line = angle == 90 ? across : angle == 270 ? area.Width() - 1 - across : down;
+            std::uint32_t* block = destination.pixels +
+                                   (static_cast<std::ptrdiff_t>(to.y) + line * zoom) * stride +
+                                   to.x + column * zoom;
+            for (int i = 0; i < zoom; ++i, block += stride)
+                std::fill_n(block, zoom, row[x] & keep);
+        }
+    }
+}
+
+Rect TurnedArea(Rect area, Size source, int angle, int zoom) {
+    Rect turned = area;
     if (angle == 90)
-        return {source.height - area.bottom, area.left, source.height - area.top, area.right};
+        turned = {source.height - area.bottom, area.left, source.height - area.top, area.right};
     if (angle == 270)
-        return {area.top, source.width - area.right, area.bottom, source.width - area.left};
-    return area;
+        turned = {area.top, source.width - area.right, area.bottom, source.width - area.left};
+    return {turned.left * zoom, turned.top * zoom, turned.right * zoom, turned.bottom * zoom};
 }

@@ -67,6 +67,13 @@ void TurnQuarter(ConstPixelSpan source, PixelSpan destination, int angle);
 // are turned without the rest.
 void TurnQuarter(ConstPixelSpan source, Rect area, PixelSpan destination, Point to, int angle);
 
+// `area` of the source (which must lie within it) turned by `angle` (0, 90 or 270) and grown
+// by `zoom` (1 or more), every pixel becoming a zoom x zoom block, written with its top-left at
+// `to` (which must leave it within the destination): the face shown at a high DPI, without a
+// blur. A turn clears the fourth byte as TurnQuarter does; without one pixels are copied whole.
+void TurnAndZoom(ConstPixelSpan source, Rect area, PixelSpan destination, Point to, int angle,
+                 int zoom);
+
 // Where `area` of an image of `source` size lands when the image is turned by `angle` (90 or
-// 270; any other angle leaves it where it is).
-Rect TurnedArea(Rect area, Size source, int angle);
+// 270; any other angle leaves it where it is) and grown by `zoom`.
+Rect TurnedArea(Rect area, Size source, int angle, int zoom = 1);

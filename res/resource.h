@@ -26,6 +26,11 @@
 #define IDM_EXIT 32776
 #define IDM_AUTO_MOVE 32777
 #define IDM_ABOUT 32778
+// The Size submenu, in the order of its zoom settings: automatic, then 1x to 3x.
+#define IDM_SIZE_AUTOMATIC 32780
+#define IDM_SIZE_1X 32781
+#define IDM_SIZE_2X 32782
+#define IDM_SIZE_3X 32783
 
 // The framework's standard help command
 #define IDM_HELP 57670

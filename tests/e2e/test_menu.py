@@ -13,8 +13,9 @@ from pathlib import Path
 from harness import ClockSession, turned_anticlockwise, turned_clockwise, write_skin
 
 SCREEN = (1024, 768)
+# ">" marks a submenu.
 ITEMS = ["&Select Skin...", "-", "&Floating", "Dock &Left", "Dock &Right", "Dock &Top", "-",
-         "&Auto Move", "-", "A&bout Zentrix...", "&Exit"]
+         ">Size", "&Auto Move", "-", "A&bout Zentrix...", "&Exit"]
 TOP, LEFT, RIGHT, FLOATING, AUTO_MOVE = "Dock &Top", "Dock &Left", "Dock &Right", "&Floating", \
     "&Auto Move"
 

@@ -15,6 +15,7 @@ from harness import ClockSession, write_skin
 WM_COMMAND = 0x0111
 IDM_DOCK_LEFT = 32772
 IDM_DOCK_RIGHT = 32773
+IDM_DOCK_TOP = 32774
 IDM_FLOATING = 32775
 IDM_AUTO_MOVE = 32777
 
@@ -261,6 +262,43 @@ class PlacementTest(unittest.TestCase):
         # of the dodge: Wine would not count a move back there as a move.)
         self.point(660, 22)
         self.assertStaysAt([600, 0], 0.8)
+
+
+class TwoMonitorTest(unittest.TestCase):
+    """A primary monitor of 1024 x 768 with one of 800 x 600 to its right: every edge is the
+    edge of the monitor the clock stands on."""
+
+    MONITORS = [(0, 0, 1024, 768), (1024, 0, 800, 600)]
+    RIGHT = 1024 + 800
+
+    @classmethod
+    def setUpClass(cls):
+        cls.folder = Path(tempfile.mkdtemp(prefix="zentrix-monitors-"))
+        cls.addClassCleanup(shutil.rmtree, cls.folder, ignore_errors=True)
+        skin = write_skin(cls.folder / STRIP[0], *STRIP[1:], paint(*STRIP[1:]))
+        cls.clock = ClockSession(skins=[skin], monitors=cls.MONITORS, start=False)
+        cls.clock.__enter__()
+        cls.addClassCleanup(cls.clock.close)
+
+    def start(self, x, y):
+        self.clock.write_settings(f"[skin]\nname={STRIP[0]}\n[position]\nx={x}\ny={y}\n")
+        self.addCleanup(self.clock.stop)
+        self.clock.park_pointer()
+        return self.clock.start()["rect"]
+
+    def command(self, identifier):
+        self.clock.send(WM_COMMAND, identifier)
+        return self.clock.window()["rect"]
+
+    def test_docking_uses_the_edges_of_the_monitor_the_clock_stands_on(self):
+        self.assertEqual(self.start(1300, 300), [1300, 0, 1500, 40])
+        self.command(IDM_AUTO_MOVE)  # the pointer stays out of the way, but to be sure
+        self.assertEqual(self.command(IDM_DOCK_RIGHT), [self.RIGHT - 40, 0, self.RIGHT, 200])
+        self.assertEqual(self.command(IDM_DOCK_LEFT), [1024, 0, 1064, 200])
+        self.assertEqual(self.command(IDM_DOCK_TOP), [1024, 0, 1224, 40])
+
+    def test_a_place_on_no_monitor_starts_whole_on_the_nearest(self):
+        self.assertEqual(self.start(5000, 300), [self.RIGHT - 200, 0, self.RIGHT, 40])
 
 
 if __name__ == "__main__":

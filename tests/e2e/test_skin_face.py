@@ -21,6 +21,8 @@ IDM_DOCK_LEFT = 32772
 IDM_DOCK_RIGHT = 32773
 IDM_DOCK_TOP = 32774
 IDM_FLOATING = 32775
+WM_CLOSE = 0x0010
+IDM_SIZE_AUTOMATIC, IDM_SIZE_1X, IDM_SIZE_3X = 32780, 32781, 32783
 
 WHITE = (255, 255, 255)
 # The display's root window, seen through the holes of the clock's shape.
@@ -75,6 +77,11 @@ class Skin:
                 for y, row in enumerate(face)]
 
 
+def zoomed(rows, zoom):
+    """A picture (rows of colours) grown by zoom, every pixel a zoom x zoom block."""
+    return [[colour for colour in row for _ in range(zoom)] for row in rows for _ in range(zoom)]
+
+
 def region_pixels(rects):
     return {(x, y) for left, top, right, bottom in rects
             for y in range(top, bottom) for x in range(left, right)}
@@ -90,15 +97,18 @@ def observed(action):
 
 
 class FaceSession:
-    """One clock for the tests of a class, started with the skin that skin_folder() gives."""
+    """One clock for the tests of a class, started with the skin that skin_folder() gives, on a
+    screen of SESSION's DPI, where it shows the face grown by ZOOM."""
 
     SETTINGS = None
+    SESSION = {}
+    ZOOM = 1
 
     @classmethod
     def setUpClass(cls):
         folder = cls.skin_folder()
         cls.skin = Skin(folder)
-        cls.clock = ClockSession(skins=[folder], settings=cls.SETTINGS)
+        cls.clock = ClockSession(skins=[folder], settings=cls.SETTINGS, **cls.SESSION)
         cls.clock.__enter__()
         cls.addClassCleanup(cls.clock.close)
         cls.started = cls.clock.window()
@@ -117,7 +127,7 @@ class FaceSession:
         mismatches = {}
         for second in seconds:
             text = self.time_text(second)
-            expected = turn(self.skin.screen_view(text))
+            expected = zoomed(turn(self.skin.screen_view(text)), self.ZOOM)
             if shown == expected:
                 return
             mismatches[text] = [((x, y), shown[y][x], colour)
@@ -186,6 +196,14 @@ def make_skin(folder):
     write_bmp(folder / "10.bmp", 5, 31, glyph(10))
 
 
+def made_skin_folder(test_class):
+    """The made skin, in a folder removed once test_class is done."""
+    made = Path(tempfile.mkdtemp(prefix="zentrix-e2e-skin-"))
+    test_class.addClassCleanup(shutil.rmtree, made)
+    make_skin(made / MADE_SKIN)
+    return made / MADE_SKIN
+
+
 class MadeSkinTest(FaceSession, ShapeFromBackground, unittest.TestCase):
     """A skin made by the test, saved with a position below the top edge."""
 
@@ -193,10 +211,7 @@ class MadeSkinTest(FaceSession, ShapeFromBackground, unittest.TestCase):
 
     @classmethod
     def skin_folder(cls):
-        made = Path(tempfile.mkdtemp(prefix="zentrix-e2e-skin-"))
-        cls.addClassCleanup(shutil.rmtree, made)
-        make_skin(made / MADE_SKIN)
-        return made / MADE_SKIN
+        return made_skin_folder(cls)
 
     def test_saved_position_is_docked_to_the_top_edge_not_centred(self):
         self.assertEqual(self.started["rect"], [300, 0, 300 + MADE_SIZE[0], MADE_SIZE[1]])
@@ -211,6 +226,45 @@ class MadeSkinTest(FaceSession, ShapeFromBackground, unittest.TestCase):
                 self.clock.send(WM_COMMAND, command)
                 time.sleep(1.2)
                 self.assertScreenShowsFace(turn or (lambda rows: rows))
+
+
+class HighDpiTest(FaceSession, unittest.TestCase):
+    """The made skin on a screen of 192 DPI: every pixel of it a 2 x 2 block, never a blur."""
+
+    SETTINGS = f"[skin]\r\nname={MADE_SKIN}\r\n[position]\r\nx=300\r\ny=0\r\n"
+    SESSION = {"dpi": 192}
+    ZOOM = 2
+
+    @classmethod
+    def skin_folder(cls):
+        return made_skin_folder(cls)
+
+    def test_window_is_twice_the_skin_and_its_shape_four_times_its_area(self):
+        window = self.clock.window()
+        self.assertEqual((window["width"], window["height"]), (2 * MADE_SIZE[0], 2 * MADE_SIZE[1]))
+        shape = region_pixels(self.clock.region_rects())
+        opaque = self.skin.opaque(self.skin.background)
+        self.assertEqual(shape, {(2 * x + dx, 2 * y + dy) for x, y in opaque
+                                 for dx in (0, 1) for dy in (0, 1)})
+
+    def test_the_size_menu_chooses_the_zoom_and_the_choice_survives_a_restart(self):
+        def size():
+            window = self.clock.window()
+            return window["width"], window["height"]
+
+        width, height = MADE_SIZE
+        self.clock.send(WM_COMMAND, IDM_SIZE_1X)
+        self.assertEqual(size(), (width, height))
+        self.clock.send(WM_COMMAND, IDM_SIZE_3X)
+        self.assertEqual(size(), (3 * width, 3 * height))
+        self.clock.send(WM_CLOSE)
+        self.assertTrue(self.clock.wait_exit())
+        self.assertEqual(self.clock.settings()["display"], {"zoom": "3"})
+        self.clock.start()
+        self.assertEqual(size(), (3 * width, 3 * height))
+        self.clock.send(WM_COMMAND, IDM_SIZE_AUTOMATIC)
+        self.assertEqual(size(), (2 * width, 2 * height))
+        time.sleep(1.2)  # a tick of the face at the new zoom
 
 
 def sample_skin(name):

@@ -2,14 +2,43 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
-// One screen of 1024 x 768.
-class OneScreen : public Screens {
+// Screens side by side, answered as the window system answers: the screen that shares most of
+// the window, or the nearest one when none does.
+class SomeScreens : public Screens {
 public:
-    Rect Nearest(const Rect&) const override { return {0, 0, 1024, 768}; }
+    explicit SomeScreens(std::vector<Rect> screens) : screens(std::move(screens)) {}
+
+    Rect Nearest(const Rect& window) const override {
+        const auto shared = [&](const Rect& screen) {
+            const Rect both = Intersection(window, screen);
+            return both.IsEmpty() ? 0LL : 1LL * both.Width() * both.Height();
+        };
+        const auto distance = [&](const Rect& screen) {
+            const int dx = std::max({screen.left - window.right, window.left - screen.right, 0});
+            const int dy = std::max({screen.top - window.bottom, window.top - screen.bottom, 0});
+            return 1LL * dx * dx + 1LL * dy * dy;
+        };
+        return *std::min_element(screens.begin(), screens.end(), [&](const Rect& a, const Rect& b) {
+            return shared(a) != shared(b) ? shared(a) > shared(b) : distance(a) < distance(b);
+        });
+    }
+    bool AnyShows(const Rect& window) const override {
+        return std::any_of(screens.begin(), screens.end(), [&](const Rect& screen) {
+            return !Intersection(window, screen).IsEmpty();
+        });
+    }
+
+private:
+    std::vector<Rect> screens;
 };
-const OneScreen kScreen;
+const SomeScreens kScreen({{0, 0, 1024, 768}});
+// A primary screen with a smaller one to its right.
+const SomeScreens kTwoScreens({{0, 0, 1024, 768}, {1024, 0, 1824, 600}});
 
 // A clock in `mode` whose window of `size` was settled from `at`.
 Placement Settled(DockMode mode, Size size, Point at) {
@@ -113,6 +142,52 @@ TEST(PlacementTest, ADragSlidesAlongTheEdgeAndEveryPlaceItPassesBecomesHome) {
     dodged.StartDrag({100, 20}, dodged.Position());
     EXPECT_EQ(dodged.DragTo({110, 20}, kScreen), (Point{98, 0}));
     EXPECT_TRUE(dodged.AtHome());
+}
+
+// Every decision is made on the screen that holds the clock: its edges, half its size.
+TEST(PlacementTest, EachScreenHasEdgesOfItsOwn) {
+    const auto settled = [](DockMode mode, Size size, Point at) {
+        Placement placement;
+        placement.SetMode(mode);
+        placement.PlaceAt(at);
+        placement.Settle(size, kTwoScreens);
+        return placement;
+    };
+    EXPECT_EQ(settled(DockTop, {220, 64}, {1300, 400}).Position(), (Point{1300, 0}));
+    EXPECT_EQ(settled(DockTop, {220, 64}, {5000, 0}).Position(), (Point{1824 - 220, 0}));
+    EXPECT_EQ(settled(DockRight, {64, 220}, {1300, 500}).Position(), (Point{1824 - 64, 600 - 220}));
+    EXPECT_EQ(settled(DockLeft, {64, 220}, {1300, 50}).Position(), (Point{1024, 50}));
+
+    Placement top = settled(DockTop, {200, 64}, {1300, 0});
+    EXPECT_EQ(top.Dodge({}, kTwoScreens), (Point{1300 + 400 - 200, 0}));
+
+    // A drag carries a clock docked on the right edge of one screen to the right edge of the next.
+    Placement right = settled(DockRight, {64, 220}, {0, 100});
+    ASSERT_EQ(right.Position(), (Point{1024 - 64, 100}));
+    right.StartDrag({990, 150}, right.Position());
+    EXPECT_EQ(right.DragTo({1700, 150}, kTwoScreens), (Point{1824 - 64, 100}));
+}
+
+TEST(PlacementTest, WhenTheScreensChangeTheClockComesBackOntoOne) {
+    // The screen on the right is unplugged: the clock docked there goes to the primary's edge.
+    Placement right;
+    right.SetMode(DockRight);
+    right.PlaceAt({1500, 100});
+    right.Settle({64, 220}, kTwoScreens);
+    EXPECT_EQ(right.ScreensChanged(kScreen), (Point{1024 - 64, 100}));
+    EXPECT_FALSE(right.ScreensChanged(kScreen));  // where it belongs already
+
+    // A floating clock is left where it is while any screen shows part of it, and otherwise
+    // comes whole onto the nearest screen.
+    Placement floating;
+    floating.SetMode(Floating);
+    floating.PlaceAt({1000, 700});
+    floating.Settle({200, 64}, kTwoScreens);
+    EXPECT_FALSE(floating.ScreensChanged(kTwoScreens));
+    floating.StartDrag({0, 0}, {0, 0});
+    floating.DragTo({3000, 900}, kTwoScreens);
+    EXPECT_EQ(floating.ScreensChanged(kTwoScreens), (Point{1824 - 200, 600 - 64}));
+    EXPECT_TRUE(floating.AtHome());
 }
 
 // A clock without a skin stands where the dialog manager centred it, at the size of its

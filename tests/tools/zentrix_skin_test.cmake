@@ -148,6 +148,18 @@ foreach(dock top floating left right)
          "${width} x ${height}" STREQUAL "${wanted}")
   expect("${dock} preview has ${depth} bits per pixel" depth EQUAL 24)
 endforeach()
+# Zoomed, every pixel of the face is a block: twice the size each way, for a turned face too.
+run_tool(preview back2 --time 88:88:88 --dock right --zoom 2 right2.bmp)
+expect_status(0)
+read_little(${WORK}/right2.bmp 18 4 width)
+read_little(${WORK}/right2.bmp 22 4 height)
+math(EXPR wanted_width "${back_height} * 2")
+math(EXPR wanted_height "${back_width} * 2")
+expect("zoomed preview is ${width} x ${height}"
+       "${width} x ${height}" STREQUAL "${wanted_width} x ${wanted_height}")
+run_tool(preview back2 --zoom 4 out.bmp)
+expect_status(2)
+
 # The same face turned either way round differs; floating and top compose the same face.
 file(SHA256 ${WORK}/top.bmp top_hash)
 file(SHA256 ${WORK}/floating.bmp floating_hash)

@@ -50,11 +50,11 @@ std::vector<std::uint8_t> EncodeBmp24(const PixelImage& image) {
 
 }  // namespace
 
-bool WriteFacePreview(const std::string& folder, std::string_view time, DockMode mode,
+bool WriteFacePreview(const std::string& folder, std::string_view time, DockMode mode, int zoom,
                       const std::string& outPath) {
     const Skin skin = LoadSkinFolder(folder);
     ClockFace face;
-    face.Update(skin.background, skin.glyphs, time, mode);
+    face.Update(skin.background, skin.glyphs, time, mode, zoom);
     const PixelImage& shown = face.Image();
     if (shown.IsEmpty())
         return false;

@@ -6,7 +6,8 @@
 
 #include "app/dock_mode.h"
 
-// Composes the face exactly as the clock's paint does and writes it as a 24-bit BMP. False when
-// the skin has no background to compose on or the file cannot be written.
-bool WriteFacePreview(const std::string& folder, std::string_view time, DockMode mode,
+// Composes the face exactly as the clock does, grown by `zoom` as on a screen of high DPI, and
+// writes it as a 24-bit BMP. False when the skin has no background to compose on or the file
+// cannot be written.
+bool WriteFacePreview(const std::string& folder, std::string_view time, DockMode mode, int zoom,
                       const std::string& outPath);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/dock_mode.h"
+#include "app/zoom.h"
 #include "tools/zentrix_skin/face_preview.h"
 #include "tools/zentrix_skin/skin_check.h"
 
@@ -19,7 +20,7 @@ constexpr int kUsage = 2;
 int Usage() {
     std::cerr << "usage: zentrix-skin check FOLDER\n"
                  "       zentrix-skin preview FOLDER [--time HH:MM:SS] "
-                 "[--dock top|left|right|floating] OUT.bmp\n";
+                 "[--dock top|left|right|floating] [--zoom 1|2|3] OUT.bmp\n";
     return kUsage;
 }
 
@@ -51,6 +52,7 @@ bool IsTimeText(std::string_view text) {
 int Preview(int argc, char** argv) {
     std::string time = "12:34:56";
     DockMode mode = DockTop;
+    int zoom = 1;
     std::optional<std::string> folder;
     std::optional<std::string> out;
     for (int i = 2; i < argc; ++i) {
@@ -66,6 +68,11 @@ int Preview(int argc, char** argv) {
             if (!parsed)
                 return Usage();
             mode = *parsed;
+        } else if (arg == "--zoom" && i + 1 < argc) {
+            const std::string_view text = argv[++i];
+            if (text.size() != 1 || text[0] < '1' || text[0] > '0' + kMaxZoom)
+                return Usage();
+            zoom = text[0] - '0';
         } else if (arg.starts_with("--")) {
             return Usage();
         } else if (!folder) {
@@ -78,7 +85,7 @@ int Preview(int argc, char** argv) {
     }
     if (!folder || !out)
         return Usage();
-    if (!WriteFacePreview(*folder, time, mode, *out)) {
+    if (!WriteFacePreview(*folder, time, mode, zoom, *out)) {
         std::cerr << "zentrix-skin: no face written: " << *folder
                   << " has no readable background, or " << *out << " cannot be written\n";
         return kProblems;

@@ -476,7 +476,8 @@ void CALLBACK EndShownMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     EndMenu();
 }
 
-// Arguments: X Y TIMEOUT_MS ITEM...; an item "-" is a separator, a leading "+" checks the item.
+// Arguments: X Y TIMEOUT_MS ITEM...; an item "-" is a separator, a leading "+" checks the item
+// and a leading ">" makes it a submenu.
 int ShowMenu(const std::vector<const char*>& args) {
     long long x = 0, y = 0, timeout = 0;
     if (args.size() < 3 || !ParseNumber(args[0], x) || !ParseNumber(args[1], y) ||
@@ -489,6 +490,13 @@ int ShowMenu(const std::vector<const char*>& args) {
         const std::string_view item = args[i];
         if (item == "-") {
             AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        if (item.front() == '>') {
+            // A submenu, drawn with its arrow; the parent menu destroys it with itself.
+            const std::string text(item.substr(1));
+            AppendMenuA(menu.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()),
+                        text.c_str());
             continue;
         }
         const bool checked = item.front() == '+';
