@@ -19,8 +19,6 @@ static_assert(kStaticCenter == SS_CENTER && kStaticRight == SS_RIGHT &&
 
 namespace {
 
-using UniqueKey = Unique<HKEY, RegCloseKey>;
-
 // The label's one tool in its tooltip.
 constexpr UINT_PTR kToolId = 1;
 constexpr int kFontHeight = 12;

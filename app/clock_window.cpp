@@ -7,9 +7,11 @@
 #include "about/about_dialog.h"
 #include "app/zoom.h"
 #include "res/resource.h"
+#include "skin/skin_folders.h"
 #include "win/application.h"
 
-ClockWindow::ClockWindow(Application& app) : Dialog(IDD_CLOCK, app.Instance(), nullptr), app(app) {
+ClockWindow::ClockWindow(Application& app)
+    : Dialog(IDD_CLOCK, app.Instance(), nullptr), app(app), programFolder(FolderOf(app.ExePath())) {
     icon = LoadIconA(app.Instance(), MAKEINTRESOURCEA(IDI_CLOCK));
 }
 
@@ -31,6 +33,7 @@ bool ClockWindow::OnInitDialog() {
         const int zoom = std::atoi(choice.c_str());
         zoomChoice = zoom >= 1 && zoom <= kMaxZoom ? zoom : 0;
     }
+    stepAsideForFullScreen = settings.ReadString("display", "fullscreen", "") != "stay";
     shownTime = LocalTimeText(WallClockNow());  // what the first face shows, until the first tick
     if (std::string whyNot; !LoadSkin(skinName, &whyNot)) {
         app.ShowMessage(whyNot.c_str(), Handle());
@@ -129,6 +132,9 @@ bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
             return true;
         case IDM_AUTO_MOVE:
             placement.FlipAutoMove();
+            return true;
+        case IDM_START_WITH_WINDOWS:
+            FlipStartWithWindows();
             return true;
         case IDM_SIZE_AUTOMATIC:
         case IDM_SIZE_1X:

@@ -75,12 +75,21 @@ private:
     // A monitor came or went, or a resolution, a work area or the DPI changed.
     void OnScreensChanged();
     void ReturnHome();
-    // Moves the window, keeping its size; every move re-asserts always-on-top.
+    // Moves the window, keeping its size.
     void MoveTo(Point at);
+    // Puts the window at `at`, of `size` when given. Every move re-asserts always-on-top,
+    // except while a full-screen window is in front.
+    void PlaceWindow(Point at, std::optional<Size> size = std::nullopt);
+    // Whether the foreground window is a full-screen one (a video, a game, a presentation) on the
+    // clock's monitor.
+    bool FullScreenInFront() const;
+    // Steps out of the topmost band while a full-screen window is in front, and back after.
+    void FollowFullScreen();
 
     // Menu and commands
     void OnRightButtonDown(WPARAM keys, LPARAM point);
     void SetDockMode(DockMode mode);
+    void FlipStartWithWindows();
     bool OnSysCommand(WPARAM command);
     // Escape, Enter and the close request all end the run here, and save the settings.
     void OnOK() override;
@@ -93,6 +102,7 @@ private:
     void SaveSettings();
 
     Application& app;
+    const std::string programFolder;  // where skins are looked for after the working directory
     DisplayScreens screens;
     HICON icon = nullptr;  // shared resource icon, never destroyed
     std::string skinName;
@@ -105,6 +115,8 @@ private:
     std::optional<int> zoomChoice;
     int zoom = 1;    // the face's, now
     ClockFace face;  // composed for shownTime; painting only draws it
+    bool stepAsideForFullScreen = true;  // "[display] fullscreen=stay" keeps the clock on top
+    bool steppedAside = false;           // out of the topmost band, behind a full-screen window
     // A copy of the shape last handed to the window, or none while it has the plain rectangle:
     // asking the window for its shape would cost a round trip to the window server a tick.
     UniqueRegion shape;

@@ -25,6 +25,7 @@ void ClockWindow::OnTimer() {
         tickPeriod = period;
     }
     ReturnHome();
+    FollowFullScreen();
 }
 
 void ClockWindow::ShowTime(std::string time) {

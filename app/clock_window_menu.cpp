@@ -3,6 +3,8 @@
 #include <windowsx.h>
 
 #include "app/clock_window.h"
+#include "app/start_with_windows.h"
+#include "win/application.h"
 #include "res/resource.h"
 
 namespace {
@@ -36,11 +38,19 @@ void ClockWindow::OnRightButtonDown(WPARAM keys, LPARAM point) {
         CheckMenuItem(menu, item, CheckedIf(false));
     CheckMenuItem(menu, IDM_AUTO_MOVE, CheckedIf(placement.AutoMove()));
     CheckMenuItem(menu, PlacementItem(placement.Mode()), CheckedIf(true));
+    // As the system's list has it now: the user or another copy of the program may have
+    // changed it since.
+    CheckMenuItem(menu, IDM_START_WITH_WINDOWS, CheckedIf(StartsWithWindows(app.ExePath())));
     CheckMenuRadioItem(menu, IDM_SIZE_AUTOMATIC, IDM_SIZE_3X,
                        IDM_SIZE_AUTOMATIC + zoomChoice.value_or(0), MF_BYCOMMAND);
     // The window has no frame, so the client point plus the window's corner is the screen point.
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, GET_X_LPARAM(point) + window.left,
                    GET_Y_LPARAM(point) + window.top, 0, Handle(), nullptr);
+}
+
+void ClockWindow::FlipStartWithWindows() {
+    const std::string& program = app.ExePath();
+    SetStartsWithWindows(program, !StartsWithWindows(program));
 }
 
 // Every mode change reads the skin again, which turns, sizes, shapes and clamps it for the new

@@ -82,5 +82,42 @@ void ClockWindow::ReturnHome() {
 }
 
 void ClockWindow::MoveTo(Point at) {
-    SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, 100, 100, SWP_NOSIZE);
+    PlaceWindow(at);
+}
+
+void ClockWindow::PlaceWindow(Point at, std::optional<Size> size) {
+    const Size given = size.value_or(Size{100, 100});  // ignored without one
+    UINT flags = size ? 0 : SWP_NOSIZE;
+    if (steppedAside)
+        flags |= SWP_NOZORDER;  // staying behind the full-screen window
+    SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, given.width, given.height, flags);
+}
+
+// Full-screen windows have no caption and cover their monitor whole; the desktop, the shell's
+// window and the clock's own dialogs are not taken for one.
+bool ClockWindow::FullScreenInFront() const {
+    const HWND foreground = GetForegroundWindow();
+    if (!foreground || foreground == Handle() || foreground == GetDesktopWindow() ||
+        foreground == GetShellWindow())
+        return false;
+    RECT rect{};
+    const Rect monitor = screens.Nearest(Rect::At(placement.Position(), placement.WindowSize()));
+    if (!GetWindowRect(foreground, &rect) ||
+        !Rect{rect.left, rect.top, rect.right, rect.bottom}.Covers(monitor))
+        return false;
+    DWORD process = 0;
+    GetWindowThreadProcessId(foreground, &process);
+    return process != GetCurrentProcessId() &&
+           (GetWindowLongA(foreground, GWL_STYLE) & WS_CAPTION) != WS_CAPTION;
+}
+
+// A clock that stays on top of a video, a game or a slide show is in the way; it goes behind
+// such a window (which takes it out of the topmost band) and comes back on top when the window
+// leaves full screen, closes or loses the foreground.
+void ClockWindow::FollowFullScreen() {
+    if (!stepAsideForFullScreen || FullScreenInFront() == steppedAside)
+        return;
+    steppedAside = !steppedAside;
+    SetWindowPos(Handle(), steppedAside ? GetForegroundWindow() : HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

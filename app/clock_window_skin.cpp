@@ -5,6 +5,7 @@
 
 #include "app/clock_window.h"
 #include "app/zoom.h"
+#include "skin/skin_folders.h"
 #include "skin/skin_select_dialog.h"
 #include "win/application.h"
 
@@ -12,10 +13,11 @@ bool ClockWindow::LoadSkin(const std::string& name, std::string* whyNot) {
     // The face is given back while the new skin is read: a skin at the size limit is then never
     // held beside the old skin's face as well as the old skin.
     face.Release();
-    Skin loaded = LoadSkinFolder(name);
+    const std::string folder = LocateSkin(name, programFolder);
+    Skin loaded = LoadSkinFolder(folder);
     if (!loaded.backgroundLoad) {
         if (whyNot) {
-            *whyNot = CannotShowSkinText(name, SkinImagePath(name, loaded.values.background),
+            *whyNot = CannotShowSkinText(name, SkinImagePath(folder, loaded.values.background),
                                          loaded.backgroundLoad.Text());
         }
         // The same face as before, composed again; the screen never lost it.
@@ -48,8 +50,7 @@ bool ClockWindow::ApplySkin() {
             .Extent();
     face.Update(skin.background, skin.glyphs, "", placement.Mode(), zoom);
     SetShape(face.Image().CreateRegion(skin.values.KeyColor()), true);
-    const Point at = placement.Settle(size, screens);
-    SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, size.width, size.height, 0);
+    PlaceWindow(placement.Settle(size, screens), size);
     InvalidateRect(Handle(), nullptr, FALSE);
     ShowTime(shownTime);
     return true;
@@ -69,7 +70,7 @@ void ClockWindow::SetZoomChoice(int choice) {
 }
 
 void ClockWindow::OnSelectSkin() {
-    SkinSelectDialog chooser(Instance(), Handle(), skinName);
+    SkinSelectDialog chooser(Instance(), Handle(), skinName, SkinNames(programFolder));
     if (chooser.DoModal() != IDOK)
         return;
     if (std::string whyNot; !LoadSkin(chooser.selectedSkin, &whyNot)) {

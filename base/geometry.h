@@ -34,6 +34,11 @@ struct Rect {
     constexpr bool Contains(Point point) const {
         return point.x >= left && point.x < right && point.y >= top && point.y < bottom;
     }
+    // Whether every point of `other` lies in this rectangle too.
+    constexpr bool Covers(const Rect& other) const {
+        return left <= other.left && top <= other.top && right >= other.right &&
+               bottom >= other.bottom;
+    }
     bool operator==(const Rect&) const = default;
 };
 

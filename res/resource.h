@@ -26,6 +26,7 @@
 #define IDM_EXIT 32776
 #define IDM_AUTO_MOVE 32777
 #define IDM_ABOUT 32778
+#define IDM_START_WITH_WINDOWS 32779
 // The Size submenu, in the order of its zoom settings: automatic, then 1x to 3x.
 #define IDM_SIZE_AUTOMATIC 32780
 #define IDM_SIZE_1X 32781

@@ -3,44 +3,23 @@
 #include <utility>
 
 #include "res/resource.h"
-#include "skin/skin_files.h"
-#include "win/unique_handle.h"
 
-namespace {
-
-// A skin folder holds config.ini, as a file or (oddly, but it counts) as a folder.
-bool HoldsConfig(const std::string& folder) {
-    WIN32_FIND_DATAA found{};
-    return static_cast<bool>(UniqueFind(FindFirstFileA(SkinConfigPath(folder).c_str(), &found)));
-}
-
-}  // namespace
-
-SkinSelectDialog::SkinSelectDialog(HINSTANCE instance, HWND owner, std::string current)
-    : Dialog(IDD_SKIN_SELECT, instance, owner), selectedSkin(std::move(current)) {}
+SkinSelectDialog::SkinSelectDialog(HINSTANCE instance, HWND owner, std::string current,
+                                   std::vector<std::string> names)
+    : Dialog(IDD_SKIN_SELECT, instance, owner),
+      selectedSkin(std::move(current)),
+      names(std::move(names)) {}
 
 bool SkinSelectDialog::OnInitDialog() {
     skinList = GetDlgItem(Handle(), IDC_SKIN_LIST);
-    AddSkinFolders();
-    return true;
-}
-
-void SkinSelectDialog::AddSkinFolders() {
-    WIN32_FIND_DATAA entry{};
-    const UniqueFind search(FindFirstFileA("*.*", &entry));
-    if (!search)
-        return;
-    do {
-        const std::string name = entry.cFileName;
-        if (name == "." || name == ".." || !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
-            !HoldsConfig(name))
-            continue;
+    for (const std::string& name : names) {
         // The list sorts itself; a selection made now follows its entry as others are added.
         const LRESULT index =
             SendMessageA(skinList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
         if (index >= 0 && name == selectedSkin)
             SendMessageA(skinList, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    } while (FindNextFileA(search.get(), &entry));
+    }
+    return true;
 }
 
 bool SkinSelectDialog::OnCommand(int id, int notifyCode, HWND control) {

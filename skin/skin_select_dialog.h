@@ -1,14 +1,16 @@
 #pragma once
-// The skin chooser: the folders of the working directory that hold a config.ini.
+// The skin chooser: a list of skins to pick one from.
 
 #include <string>
+#include <vector>
 
 #include "win/dialog.h"
 
 class SkinSelectDialog : public Dialog {
 public:
-    // Offers the skins with `current` selected when it is listed.
-    SkinSelectDialog(HINSTANCE instance, HWND owner, std::string current);
+    // Offers the skins `names` with `current` selected when it is among them.
+    SkinSelectDialog(HINSTANCE instance, HWND owner, std::string current,
+                     std::vector<std::string> names);
 
     // After IDOK: the chosen entry.
     std::string selectedSkin;
@@ -19,7 +21,6 @@ protected:
     void OnOK() override;
 
 private:
-    void AddSkinFolders();
-
+    std::vector<std::string> names;
     HWND skinList = nullptr;  // the dialog's list box, destroyed with the dialog
 };

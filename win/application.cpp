@@ -40,7 +40,8 @@ Application::~Application() {
 
 int Application::Run(HINSTANCE moduleInstance) {
     instance = moduleInstance;
-    exeName = BaseNameOf(ModulePath(instance));
+    exePath = ModulePath(instance);
+    exeName = BaseNameOf(exePath);
     InitInstance();
     return 0;
 }

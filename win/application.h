@@ -21,7 +21,9 @@ public:
     int Run(HINSTANCE instance);
 
     HINSTANCE Instance() const { return instance; }
-    // The executable's file name without directory and extension ("Zentrix").
+    // The executable's full path, and its file name without directory and extension
+    // ("Zentrix").
+    const std::string& ExePath() const { return exePath; }
     const std::string& ExeName() const { return exeName; }
     // Caption of the application's message boxes.
     const std::string& AppName() const { return exeName; }
@@ -45,6 +47,7 @@ private:
     Application*
         previous;  // the object this one stands in for while it lives (tests make their own)
     HINSTANCE instance = nullptr;
+    std::string exePath;
     std::string exeName;
     Dialog* mainWindow = nullptr;  // not owned
 };

@@ -81,6 +81,7 @@ using UniqueMenu = Unique<HMENU, DestroyMenu>;
 using UniqueCursor = Unique<HCURSOR, DestroyCursor>;
 using UniqueWindow = Unique<HWND, DestroyWindow>;
 using UniqueLibrary = Unique<HMODULE, FreeLibrary>;
+using UniqueKey = Unique<HKEY, RegCloseKey>;
 
 // File and find handles report failure as INVALID_HANDLE_VALUE, not null.
 inline bool IsValidFileHandle(HANDLE handle) {

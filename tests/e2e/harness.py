@@ -663,6 +663,20 @@ class ClockSession:
                      and w["image"].lower() == self.exe.name.lower()),
                     None)
 
+    def in_background(self, *args):
+        """Runs zentrix_driver.exe with args in the background and waits for its first line,
+        which says it has done what it holds (a file open, a window shown); gives that line's
+        JSON and the process, to be killed when done."""
+        said = tempfile.TemporaryFile()
+        process = subprocess.Popen(["wine", str(self.driver_exe), *map(str, args)],
+                                   cwd=self.workdir, env=self.env, stdout=said,
+                                   stderr=subprocess.DEVNULL)
+        answer = self.wait_for(lambda: said.seek(0) == 0 and said.read().strip(), 20)
+        if not answer:
+            process.kill()
+            raise HarnessError(f"driver {args} said nothing")
+        return json.loads(answer.splitlines()[0]), process
+
     def answer_message(self, timeout=10.0):
         """Waits for a message box of the clock, presses its OK and gives its text; None when
         no message box opens in time."""

@@ -6,7 +6,6 @@ import os
 import shutil
 import statistics
 import struct
-import subprocess
 import sys
 import tempfile
 import time
@@ -325,21 +324,15 @@ class HostileSkinTest(unittest.TestCase):
             self.clock.stop()
 
     def test_a_skin_file_held_open_elsewhere_still_loads(self):
-        with tempfile.TemporaryFile() as said:
-            holder = subprocess.Popen(
-                ["wine", str(self.clock.driver_exe), "hold", f"{STEADY_SKIN}\\back.bmp", "60000"],
-                cwd=self.clock.workdir, env=self.clock.env, stdout=said,
-                stderr=subprocess.DEVNULL)
-            try:
-                self.assertTrue(self.clock.wait_for(
-                    lambda: said.seek(0) == 0 and b'"held":true' in said.read(), 20))
-                shown, _ = self.start_with(STEADY_SKIN)
-                self.assertEqual(shown["title"], "", "the skin was not shown")
-                self.assertEqual((shown["width"], shown["height"]), (200, 60))
-            finally:
-                self.clock.stop()
-                holder.kill()
-                holder.wait(10)
+        _, holder = self.clock.in_background("hold", f"{STEADY_SKIN}\\back.bmp", 60000)
+        try:
+            shown, _ = self.start_with(STEADY_SKIN)
+            self.assertEqual(shown["title"], "", "the skin was not shown")
+            self.assertEqual((shown["width"], shown["height"]), (200, 60))
+        finally:
+            self.clock.stop()
+            holder.kill()
+            holder.wait(10)
 
     # Loading a picture at the limit, then reading it again and turning it for a side edge, never
     # holds more than three times its own size: the face is given back while a skin is read.

@@ -15,9 +15,11 @@ from harness import ClockSession, turned_anticlockwise, turned_clockwise, write_
 SCREEN = (1024, 768)
 # ">" marks a submenu.
 ITEMS = ["&Select Skin...", "-", "&Floating", "Dock &Left", "Dock &Right", "Dock &Top", "-",
-         ">Size", "&Auto Move", "-", "A&bout Zentrix...", "&Exit"]
+         ">Size", "&Auto Move", "Start with &Windows", "-", "A&bout Zentrix...", "&Exit"]
 TOP, LEFT, RIGHT, FLOATING, AUTO_MOVE = "Dock &Top", "Dock &Left", "Dock &Right", "&Floating", \
     "&Auto Move"
+START = "Start with &Windows"
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 
 KEY = (255, 0, 255)
 ROOT_COLOUR = (255, 255, 255)
@@ -185,6 +187,35 @@ class MenuTest(unittest.TestCase):
         self.assertFaceIs(upright, "floating")
         self.open_checked_menu(20, 20, {FLOATING, AUTO_MOVE})
         self.clock.key("Escape")
+
+    # -- Start with Windows ------------------------------------------------------------------
+
+    def run_value(self):
+        """The value "Zentrix" in the user's list of programs Windows starts, or None."""
+        try:
+            listed = self.clock.wine("reg", "query", RUN_KEY, "/v", "Zentrix")
+        except Exception:
+            return None
+        line = next((line for line in listed.splitlines() if "REG_SZ" in line), None)
+        return line.split("REG_SZ", 1)[1].strip() if line else None
+
+    def test_start_with_windows_follows_the_list_of_programs_windows_starts(self):
+        self.start(300)
+        program = self.clock.wine("winepath", "-w", self.clock.exe).strip()
+        items = self.open_checked_menu(310, 17, {TOP, AUTO_MOVE})
+        self.choose(items, START)
+        self.assertEqual(self.run_value(), f'"{program}"')
+        self.open_checked_menu(320, 17, {TOP, AUTO_MOVE, START})
+        self.clock.key("Escape")
+        # Another copy of the program in the list: not checked; chosen, the value is ours.
+        self.clock.wine("reg", "add", RUN_KEY, "/v", "Zentrix", "/d", r'"C:\other\Zentrix.exe"',
+                        "/f")
+        items = self.open_checked_menu(330, 17, {TOP, AUTO_MOVE})
+        self.choose(items, START)
+        self.assertEqual(self.run_value(), f'"{program}"')
+        items = self.open_checked_menu(340, 17, {TOP, AUTO_MOVE, START})
+        self.choose(items, START)
+        self.assertIsNone(self.run_value())
 
     # -- Exit --------------------------------------------------------------------------------
 

@@ -2,12 +2,13 @@
 
 import configparser
 import os
+import shutil
 import time
 import unittest
 from pathlib import Path
 
-from harness import (WM_CLOSE, WM_COMMAND, WS_BORDER, WS_CAPTION, WS_EX_TOOLWINDOW, WS_POPUP,
-                     WS_THICKFRAME, Bitmap, ClockSession)
+from harness import (DEFAULT_SCREEN, WM_CLOSE, WM_COMMAND, WS_BORDER, WS_CAPTION,
+                     WS_EX_TOOLWINDOW, WS_POPUP, WS_THICKFRAME, Bitmap, ClockSession)
 
 WM_QUERYENDSESSION = 0x0011
 WM_ENDSESSION = 0x0016
@@ -161,6 +162,38 @@ class EndOfRunTest(unittest.TestCase, PlacementAssertions):
             clock.send(WM_ENDSESSION, 1)
             clock.end_every_process()
             self.assertEqual(clock.settings()["position"], {"x": str(dodged), "y": "0"})
+
+    def test_skins_beside_the_program_are_found_from_another_working_folder(self):
+        with ClockSession(start=False) as clock:
+            program = clock.workdir.parent / "program"
+            program.mkdir()
+            shutil.copy(clock.exe, program)
+            shutil.copytree(Path(os.environ["ZENTRIX_SKINS"]) / DEFAULT_SKIN,
+                            program / DEFAULT_SKIN)
+            clock.exe = program / clock.exe.name
+            window = clock.start()  # in the session's working folder, which holds no skin
+            background = skin_background(DEFAULT_SKIN)
+            self.assertEqual((window["width"], window["height"]),
+                             (background.width, background.height))
+
+    def test_a_full_screen_window_in_front_sends_the_clock_behind_it_until_it_goes(self):
+        with ClockSession(skins=[DEFAULT_SKIN], start=False) as clock:
+            for settings, steps_aside in (("", True), ("[display]\nfullscreen=stay\n", False)):
+                with self.subTest(settings=settings):
+                    clock.write_settings(settings)
+                    clock.start()
+                    self.assertTrue(clock.window()["topmost"])
+                    shown, window = clock.in_background("fullscreen", 30000)
+                    try:
+                        self.assertEqual(shown["rect"], [0, 0, *DEFAULT_SCREEN])
+                        behind = clock.wait_for(lambda: not clock.window()["topmost"], 2.5)
+                        self.assertEqual(bool(behind), steps_aside)
+                    finally:
+                        window.kill()
+                        window.wait(10)
+                    self.assertTrue(clock.wait_for(
+                        lambda: (shown := clock.window())["topmost"] and shown["visible"], 2.5))
+                    clock.stop()
 
     def test_saved_skin_and_position_are_used_and_written_back(self):
         saved = "[skin]\r\nname=neon\r\n[position]\r\nx=300\r\ny=57\r\n"

@@ -541,6 +541,35 @@ int Hold(const std::vector<const char*>& args) {
     return 0;
 }
 
+// A window in front that covers the primary monitor, as a video, a game or a presentation shows
+// itself: captionless, brought to the foreground. It stays for the given milliseconds or until
+// the driver is ended, and says at once that it is shown.
+int FullScreen(const std::vector<const char*>& args) {
+    long long milliseconds = 0;
+    if (args.size() != 1 || !ParseNumber(args[0], milliseconds) || milliseconds < 0)
+        return Fail("usage: fullscreen MILLISECONDS");
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    const POINT origin{0, 0};
+    GetMonitorInfoA(MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& area = monitor.rcMonitor;
+    const UniqueWindow window(CreateWindowExA(
+        0, "STATIC", "full screen", WS_POPUP | WS_VISIBLE, area.left, area.top,
+        area.right - area.left, area.bottom - area.top, nullptr, nullptr, nullptr, nullptr));
+    if (!window)
+        return Fail("CreateWindowEx failed, error " + std::to_string(GetLastError()));
+    SetForegroundWindow(window.get());
+    Print(Json().Number("hwnd", HandleNumber(window.get())).Rect("rect", area));
+    std::fflush(stdout);
+    const ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+    for (MSG message; GetTickCount64() < until;) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        Sleep(kPollIntervalMs);
+    }
+    return 0;
+}
+
 int WorkArea() {
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
@@ -629,7 +658,7 @@ constexpr char kUsage[] =
     "usage: zentrix_driver find [--timeout-ms N] [--title TEXT]... | rect HWND | "
     "send HWND MSG WPARAM LPARAM [--timeout-ms N] | post HWND MSG WPARAM LPARAM | region HWND | "
     "windows | text HWND | items HWND | workarea | monitors | keys | cursor X Y | "
-    "showmenu X Y TIMEOUT_MS ITEM... | hold PATH MILLISECONDS";
+    "showmenu X Y TIMEOUT_MS ITEM... | hold PATH MILLISECONDS | fullscreen MILLISECONDS";
 
 }  // namespace
 
@@ -656,6 +685,8 @@ int main(int argc, char** argv) {
         return ShowMenu(args);
     if (command == "hold")
         return Hold(args);
+    if (command == "fullscreen")
+        return FullScreen(args);
     if (command == "send")
         return Send(args);
     if (command == "post")

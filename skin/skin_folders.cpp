@@ -1,0 +1,74 @@
+#include "skin/skin_folders.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+#include "skin/skin_files.h"
+#include "win/unique_handle.h"
+
+namespace {
+
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsAbsolute(const std::string& path) {
+    return path.starts_with("\\") || path.starts_with("/") || path.find(':') != std::string::npos;
+}
+
+// A skin folder holds config.ini, as a file or (oddly, but it counts) as a folder.
+bool HoldsConfig(const std::string& folder) {
+    WIN32_FIND_DATAA found{};
+    return static_cast<bool>(UniqueFind(FindFirstFileA(SkinConfigPath(folder).c_str(), &found)));
+}
+
+// Folder names as Windows compares them: without regard to case.
+struct CaseInsensitiveLess {
+    bool operator()(const std::string& a, const std::string& b) const {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                            [](char x, char y) {
+                                                return std::tolower(static_cast<unsigned char>(x)) <
+                                                       std::tolower(static_cast<unsigned char>(y));
+                                            });
+    }
+};
+
+// Adds the skin folders of `folder` ("" for the working directory) that `names` lacks.
+void AddSkinsOf(const std::string& folder, std::set<std::string, CaseInsensitiveLess>& names) {
+    const std::string prefix = folder.empty() ? "" : folder + "\\";
+    WIN32_FIND_DATAA entry{};
+    const UniqueFind search(FindFirstFileA((prefix + "*.*").c_str(), &entry));
+    if (!search)
+        return;
+    do {
+        const std::string name = entry.cFileName;
+        if (name != "." && name != ".." && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            HoldsConfig(prefix + name))
+            names.insert(name);
+    } while (FindNextFileA(search.get(), &entry));
+}
+
+}  // namespace
+
+std::string LocateSkin(const std::string& name, const std::string& programFolder) {
+    if (name.empty() || IsAbsolute(name) || IsFolder(name))
+        return name;
+    const std::string besideProgram = programFolder + "\\" + name;
+    return IsFolder(besideProgram) ? besideProgram : name;
+}
+
+std::vector<std::string> SkinNames(const std::string& programFolder) {
+    std::set<std::string, CaseInsensitiveLess> names;
+    AddSkinsOf("", names);
+    AddSkinsOf(programFolder, names);
+    return {names.begin(), names.end()};
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
