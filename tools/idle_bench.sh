@@ -21,15 +21,8 @@ tools/setup.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target Zentrix idle_floor
 
-scratch=$(mktemp -d /tmp/bench-idle-XXXXXX)
 . tools/wine_env.sh
-xclock_pid=""
-cleanup() {
-    [ -n "$xclock_pid" ] && kill "$xclock_pid" 2>/dev/null || true
-    wine_env_cleanup
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
+wine_env_bench_scratch idle
 
 # The screen first: the prefix's desktop process keeps the display it found at wineboot.
 wine_env_xvfb 1024x768

@@ -24,15 +24,8 @@ tools/setup.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target Zentrix
 
-scratch=$(mktemp -d /tmp/bench-lag-XXXXXX)
 . tools/wine_env.sh
-xclock_pid=""
-cleanup() {
-    [ -n "$xclock_pid" ] && kill "$xclock_pid" 2>/dev/null || true
-    wine_env_cleanup
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
+wine_env_bench_scratch lag
 
 cc -O2 -Wall -Wextra -std=c11 -o "$scratch/lag_watch" tools/lag_watch.c -lX11
 

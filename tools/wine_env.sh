@@ -39,3 +39,17 @@ wine_env_cleanup() {
         wait "$wine_env_started_xvfb" 2>/dev/null || true
     fi
 }
+
+# For the benchmarks that run the clock beside xclock: a scratch folder in $scratch, and, on
+# exit, xclock (whose pid the script keeps in $xclock_pid), Wine, the screen and the folder gone.
+wine_env_bench_scratch() {
+    scratch=$(mktemp -d "/tmp/bench-$1-XXXXXX")
+    xclock_pid=""
+    trap wine_env_bench_cleanup EXIT
+}
+
+wine_env_bench_cleanup() {
+    [ -n "$xclock_pid" ] && kill "$xclock_pid" 2>/dev/null || true
+    wine_env_cleanup
+    rm -rf "$scratch"
+}
