@@ -33,8 +33,8 @@ protected:
     // lacks are kept from the skin shown before. If the background does not load, nothing
     // changes, `whyNot` (when given) receives what to tell the user, and the answer is false.
     bool LoadSkin(const std::string& name, std::string* whyNot = nullptr);
-    // Offers the skin folders of the working directory; on OK loads the chosen one and makes
-    // it the current skin, or says why it cannot.
+    // Offers the skin folders of the working directory and of the program's; on OK loads the
+    // chosen one and makes it the current skin, or says why it cannot.
     void OnSelectSkin();
     // Brings the face to `time` and draws what changed on it.
     void ShowTime(std::string time);
@@ -49,6 +49,8 @@ private:
     // Fits the window to the skin for the dock mode and the zoom: the turned size and shape, a
     // place on the edge that becomes home, and the whole new face.
     bool ApplySkin();
+    // The size of the skin's face turned for the dock mode, before any zoom.
+    Size TurnedSkinSize() const;
     // The zoom the face would have now, on the monitor that holds the clock.
     int WantedZoom() const;
     void SetZoomChoice(int choice);
@@ -75,11 +77,9 @@ private:
     // A monitor came or went, or a resolution, a work area or the DPI changed.
     void OnScreensChanged();
     void ReturnHome();
-    // Moves the window, keeping its size.
-    void MoveTo(Point at);
-    // Puts the window at `at`, of `size` when given. Every move re-asserts always-on-top,
-    // except while a full-screen window is in front.
-    void PlaceWindow(Point at, std::optional<Size> size = std::nullopt);
+    // Moves the window to `at`, and sizes it when given a size. Every move re-asserts
+    // always-on-top, except while a full-screen window is in front.
+    void MoveTo(Point at, std::optional<Size> size = std::nullopt);
     // Whether the foreground window is a full-screen one (a video, a game, a presentation) on the
     // clock's monitor.
     bool FullScreenInFront() const;
@@ -113,8 +113,8 @@ private:
     std::string shownTime;  // the time on the face
     // The Size menu's choice: 0 for automatic, else 1 to kMaxZoom; none until one is made.
     std::optional<int> zoomChoice;
-    int zoom = 1;    // the face's, now
-    ClockFace face;  // composed for shownTime; painting only draws it
+    int zoom = 1;                        // the face's, now
+    ClockFace face;                      // composed for shownTime; painting only draws it
     bool stepAsideForFullScreen = true;  // "[display] fullscreen=stay" keeps the clock on top
     bool steppedAside = false;           // out of the topmost band, behind a full-screen window
     // A copy of the shape last handed to the window, or none while it has the plain rectangle:

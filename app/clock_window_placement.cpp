@@ -81,11 +81,7 @@ void ClockWindow::ReturnHome() {
         MoveTo(*to);
 }
 
-void ClockWindow::MoveTo(Point at) {
-    PlaceWindow(at);
-}
-
-void ClockWindow::PlaceWindow(Point at, std::optional<Size> size) {
+void ClockWindow::MoveTo(Point at, std::optional<Size> size) {
     const Size given = size.value_or(Size{100, 100});  // ignored without one
     UINT flags = size ? 0 : SWP_NOSIZE;
     if (steppedAside)

@@ -44,23 +44,25 @@ bool ClockWindow::ApplySkin() {
     // The face with no time on it is the background turned for the dock mode and zoomed: the
     // window takes its size and shape, and no image is made for them alone.
     zoom = WantedZoom();
-    const Size upright{skin.background.Width(), skin.background.Height()};
-    const Size size =
-        TurnedArea({0, 0, upright.width, upright.height}, upright, TurnFor(placement.Mode()), zoom)
-            .Extent();
+    const Size turned = TurnedSkinSize();
+    const Size size{turned.width * zoom, turned.height * zoom};
     face.Update(skin.background, skin.glyphs, "", placement.Mode(), zoom);
     SetShape(face.Image().CreateRegion(skin.values.KeyColor()), true);
-    PlaceWindow(placement.Settle(size, screens), size);
+    MoveTo(placement.Settle(size, screens), size);
     InvalidateRect(Handle(), nullptr, FALSE);
     ShowTime(shownTime);
     return true;
 }
 
-int ClockWindow::WantedZoom() const {
+Size ClockWindow::TurnedSkinSize() const {
     const Size upright{skin.background.Width(), skin.background.Height()};
-    const Size turned = TurnFor(placement.Mode()) ? Size{upright.height, upright.width} : upright;
+    return TurnFor(placement.Mode()) ? Size{upright.height, upright.width} : upright;
+}
+
+int ClockWindow::WantedZoom() const {
     return FaceZoom(zoomChoice.value_or(0),
-                    screens.Dpi(Rect::At(placement.Home(), placement.WindowSize())), turned);
+                    screens.Dpi(Rect::At(placement.Home(), placement.WindowSize())),
+                    TurnedSkinSize());
 }
 
 void ClockWindow::SetZoomChoice(int choice) {
