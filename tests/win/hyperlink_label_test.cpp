@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -191,10 +192,11 @@ TEST(HyperlinkLabelTest, SuccessfulOpenMarksTheLinkVisited) {
     EXPECT_TRUE(watcher.Seen().empty());
 }
 
-// Lets the dialog's own messages run (timers among them) for `milliseconds`.
-void PumpMessages(DWORD milliseconds) {
+// Lets the dialog's own messages run (timers among them) for `milliseconds`, or until `done`.
+void PumpMessages(
+    DWORD milliseconds, const std::function<bool()>& done = [] { return false; }) {
     const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
+    while (GetTickCount() - start < milliseconds && !done()) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
@@ -221,8 +223,11 @@ TEST(HyperlinkLabelTest, ToolTipShowsTheUrlWhileThePointerRestsOnTheLabel) {
         ClientToScreen(label, &middle);
         SetCursorPos(middle.x, middle.y);
         MoveMouse(label, 2, 2);
+        // Its timer is due after the initial delay; a busy machine may run it late.
         PumpMessages(
-            2 * static_cast<DWORD>(SendMessageA(toolTip, TTM_GETDELAYTIME, TTDT_INITIAL, 0)) + 200);
+            10 * static_cast<DWORD>(SendMessageA(toolTip, TTM_GETDELAYTIME, TTDT_INITIAL, 0)) +
+                2000,
+            [&] { return IsWindowVisible(toolTip) != FALSE; });
         EXPECT_TRUE(IsWindowVisible(toolTip));
         MoveMouse(label, -3, 2);
     });
