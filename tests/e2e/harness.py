@@ -531,11 +531,14 @@ class ClockSession:
     def driver(self, *args, check=True, timeout=_COMMAND_TIMEOUT):
         """Runs zentrix_driver.exe in the session's prefix and returns its JSON answer."""
         # Once in many runs, on a loaded machine, a driver start ended with status 1 and no
-        # output at all, which the driver itself never does; such a start is logged and tried
-        # once more.
+        # output at all, which the driver itself never does, or did not end at all; such a
+        # start is logged and tried once more.
         for _ in range(2):
-            result = _run(["wine", self.driver_exe, *args], self.env, timeout=timeout,
-                          check=False)
+            try:
+                result = _run(["wine", self.driver_exe, *args], self.env, timeout=timeout,
+                              check=False)
+            except subprocess.TimeoutExpired:
+                result = subprocess.CompletedProcess(args, None, b"", b"timed out\n")
             lines = result.stdout.decode("latin-1").strip().splitlines()
             if lines:
                 break
