@@ -30,8 +30,8 @@ bool ClockWindow::OnInitDialog() {
         {settings.ReadInt("position", "x", 0), settings.ReadInt("position", "y", 400)});
     // The zoom is kept once chosen; until then the file does not name it.
     if (const std::string choice = settings.ReadString("display", "zoom", ""); !choice.empty()) {
-        const int zoom = std::atoi(choice.c_str());
-        zoomChoice = zoom >= 1 && zoom <= kMaxZoom ? zoom : 0;
+        const int chosen = std::atoi(choice.c_str());
+        zoomChoice = chosen >= 1 && chosen <= kMaxZoom ? chosen : 0;
     }
     stepAsideForFullScreen = settings.ReadString("display", "fullscreen", "") != "stay";
     shownTime = LocalTimeText(WallClockNow());  // what the first face shows, until the first tick

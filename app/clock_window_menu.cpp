@@ -4,8 +4,8 @@
 
 #include "app/clock_window.h"
 #include "app/start_with_windows.h"
-#include "win/application.h"
 #include "res/resource.h"
+#include "win/application.h"
 
 namespace {
 

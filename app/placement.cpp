@@ -14,6 +14,10 @@ bool OnASide(DockMode mode) {
     return mode == DockLeft || mode == DockRight;
 }
 
+bool Docked(DockMode mode) {
+    return OnASide(mode) || mode == DockTop;
+}
+
 }  // namespace
 
 void Placement::PlaceAt(Point at) {
@@ -32,7 +36,7 @@ std::optional<Point> Placement::ScreensChanged(const Screens& screens) {
     const Rect resting = Rect::At(home, window);
     const Rect screen = screens.Nearest(resting);
     Point to = ClampToEdge(home, screen);
-    if (mode != DockLeft && mode != DockRight && mode != DockTop && !screens.AnyShows(resting)) {
+    if (!Docked(mode) && !screens.AnyShows(resting)) {
         to = {Within(home.x, screen.left, screen.right - window.width),
               Within(home.y, screen.top, screen.bottom - window.height)};
     }

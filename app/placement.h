@@ -76,13 +76,13 @@ public:
     // just past its right and bottom edges as off). Nothing while it stays.
     std::optional<Point> ReturnHome(Point pointer);
 
+private:
     // Pulls `at` onto the edge of the dock mode on `screen`: x to the edge and y within the
     // screen on the sides, y to the top and x within the screen on top; a floating clock stays
     // where it is. The lower bound goes first, so a window larger than the screen ends at the
     // far edge, partly off the screen.
     Point ClampToEdge(Point at, const Rect& screen) const;
 
-private:
     DockMode mode = DockTop;
     bool autoMove = true;
     Point position;

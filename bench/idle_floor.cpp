@@ -8,6 +8,7 @@
 
 #include <cstring>
 
+#include "win/unique_handle.h"
 #include "win/window_dc.h"
 
 namespace {
@@ -48,12 +49,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = "ZentrixIdleFloor";
     RegisterClassA(&windowClass);
-    const HWND window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, windowClass.lpszClassName,
-                                        "", WS_POPUP | WS_VISIBLE, 600, 600, 100, 40, nullptr,
-                                        nullptr, instance, nullptr);
+    const UniqueWindow window(CreateWindowExA(
+        WS_EX_TOOLWINDOW | WS_EX_TOPMOST, windowClass.lpszClassName, "", WS_POPUP | WS_VISIBLE, 600,
+        600, 100, 40, nullptr, nullptr, instance, nullptr));
     if (!window)
         return 1;
-    SetTimer(window, kTimerId, kTickMilliseconds, nullptr);
+    SetTimer(window.get(), kTimerId, kTickMilliseconds, nullptr);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0)
         DispatchMessageA(&message);
