@@ -12,6 +12,7 @@
 #include "about/hyperlink_error.h"
 #include "about/label_geometry.h"
 #include "win/application.h"
+#include "win/rect_conversion.h"
 #include "win/window_dc.h"
 
 static_assert(kStaticCenter == SS_CENTER && kStaticRight == SS_RIGHT &&
@@ -137,9 +138,8 @@ void HyperlinkLabel::AdjustToFit() {
         GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
     }
 
-    const Rect fitted =
-        FitLabelToText({rect.left, rect.top, rect.right, rect.bottom}, extent.cx, extent.cy,
-                       static_cast<unsigned>(GetWindowLongA(control, GWL_STYLE)));
+    const Rect fitted = FitLabelToText(ToRect(rect), extent.cx, extent.cy,
+                                       static_cast<unsigned>(GetWindowLongA(control, GWL_STYLE)));
     SetWindowPos(control, nullptr, fitted.left, fitted.top, fitted.right - fitted.left,
                  fitted.bottom - fitted.top, SWP_NOZORDER);
 }

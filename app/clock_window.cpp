@@ -1,22 +1,73 @@
 #include "app/clock_window.h"
 
-#include <cstdlib>
-#include <string>
-#include <vector>
+#include <windowsx.h>
+#include <time.h>
+
+#include <utility>
 
 #include "about/about_dialog.h"
-#include "app/zoom.h"
+#include "app/start_with_windows.h"
+#include "app/window_paint_layout.h"
 #include "res/resource.h"
 #include "skin/skin_folders.h"
+#include "skin/skin_select_dialog.h"
 #include "win/application.h"
+#include "win/paint_context.h"
+#include "win/rect_conversion.h"
+#include "win/window_dc.h"
 
-ClockWindow::ClockWindow(Application& app)
-    : Dialog(IDD_CLOCK, app.Instance(), nullptr), app(app), programFolder(FolderOf(app.ExePath())) {
-    icon = LoadIconA(app.Instance(), MAKEINTRESOURCEA(IDI_CLOCK));
+namespace {
+
+Point PointerPosition() {
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    return {pointer.x, pointer.y};
 }
 
-SettingsFile ClockWindow::Settings() const {
-    return SettingsFile::ForProgram(app.ExeName());
+// The foreground window, unless it is one that is never taken for a full-screen window: the
+// desktop, the shell's window, or one of the clock's own.
+std::optional<ForegroundWindow> FullScreenCandidate(HWND foreground) {
+    if (!foreground || foreground == GetDesktopWindow() || foreground == GetShellWindow())
+        return std::nullopt;
+    DWORD process = 0;
+    GetWindowThreadProcessId(foreground, &process);
+    RECT rect{};
+    if (process == GetCurrentProcessId() || !GetWindowRect(foreground, &rect))
+        return std::nullopt;
+    return ForegroundWindow{ToRect(rect),
+                            (GetWindowLongA(foreground, GWL_STYLE) & WS_CAPTION) == WS_CAPTION};
+}
+
+UINT CheckedIf(bool on) {
+    return MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED);
+}
+
+int PlacementItem(DockMode mode) {
+    switch (mode) {
+        case DockLeft:
+            return IDM_DOCK_LEFT;
+        case DockRight:
+            return IDM_DOCK_RIGHT;
+        case DockTop:
+            return IDM_DOCK_TOP;
+        default:
+            return IDM_FLOATING;
+    }
+}
+
+}  // namespace
+
+ClockWindow::ClockWindow(Application& app, WallClock now)
+    : ClockWindow(app, now, ClockSettings::Read(SettingsFile::ForProgram(app.ExeName()))) {}
+
+ClockWindow::ClockWindow(Application& app, WallClock now, const ClockSettings& saved)
+    : Dialog(IDD_CLOCK, app.Instance(), nullptr),
+      app(app),
+      now(now),
+      icon(LoadIconA(app.Instance(), MAKEINTRESOURCEA(IDI_CLOCK))),
+      shown(app.ExeFolder(), saved.skinName, saved.zoomChoice),
+      fullScreen(saved.stepAsideForFullScreen) {
+    placement.PlaceAt(saved.position);
 }
 
 bool ClockWindow::OnInitDialog() {
@@ -24,26 +75,14 @@ bool ClockWindow::OnInitDialog() {
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 
-    const SettingsFile settings = Settings();
-    skinName = settings.ReadString("skin", "name", "back2");
-    placement.PlaceAt(
-        {settings.ReadInt("position", "x", 0), settings.ReadInt("position", "y", 400)});
-    // The zoom is kept once chosen; until then the file does not name it.
-    if (const std::string choice = settings.ReadString("display", "zoom", ""); !choice.empty()) {
-        const int chosen = std::atoi(choice.c_str());
-        zoomChoice = chosen >= 1 && chosen <= kMaxZoom ? chosen : 0;
-    }
-    stepAsideForFullScreen = settings.ReadString("display", "fullscreen", "") != "stay";
-    shownTime = LocalTimeText(WallClockNow());  // what the first face shows, until the first tick
-    if (std::string whyNot; !LoadSkin(skinName, &whyNot)) {
-        app.ShowMessage(whyNot.c_str(), Handle());
+    shown.ShowTime(LocalTimeText(now()));  // what the first face shows, until the first tick
+    if (!ShowSkin(shown.Name()))
         OnSelectSkin();
-    }
-    if (!skin.HasBackground())
-        ApplySkin();  // the plain text face, in the window as it stands
+    if (!shown.HasFace())
+        TakeFit(std::nullopt);  // the plain text face, in the window as it stands
 
     // The first tick comes just past the next second; every tick aims the one after it.
-    tickPeriod = SecondTicker::DelayToNextSecond(WallClockNow());
+    tickPeriod = SecondTicker::DelayToNextSecond(now());
     timerId = SetTimer(Handle(), kClockTimerId, tickPeriod, nullptr);
     popupMenu.reset(LoadMenuA(Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
     timeJumps.Start(Handle());
@@ -154,14 +193,6 @@ bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
     }
 }
 
-// The window has no system menu; commands 16 to 31 reach it only when sent from outside.
-bool ClockWindow::OnSysCommand(WPARAM command) {
-    if ((command & 0xFFF0) != 16)
-        return false;
-    AboutDialog(Instance(), Handle()).DoModal();
-    return true;
-}
-
 void ClockWindow::OnOK() {
     SaveSettings();
     Dialog::OnOK();
@@ -172,14 +203,258 @@ void ClockWindow::OnCancel() {
     Dialog::OnCancel();
 }
 
+// The skin and the time
+
+bool ClockWindow::ShowSkin(const std::string& name) {
+    std::string whyNot;
+    std::optional<SkinFit> fit = shown.Switch(name, placement.Mode(), Dpi(), &whyNot);
+    if (!fit) {
+        app.ShowMessage(whyNot.c_str(), Handle());
+        return false;
+    }
+    TakeFit(std::move(fit));
+    return true;
+}
+
+void ClockWindow::OnSelectSkin() {
+    SkinSelectDialog chooser(Instance(), Handle(), shown.Name(), SkinNames(app.ExeFolder()));
+    if (chooser.DoModal() == IDOK && ShowSkin(chooser.selectedSkin))
+        SaveSettings();
+}
+
+// The window takes the skin's size and shape, on the edge where it settles, and the whole face.
+void ClockWindow::TakeFit(std::optional<SkinFit> fit) {
+    if (!fit) {
+        // No background has ever loaded: rather than shrink to nothing and become unreachable,
+        // the window keeps its size and place and shows the plain text face.
+        placement.Adopt(WindowRect(Handle()));
+        InvalidateRect(Handle(), nullptr, FALSE);
+        return;
+    }
+    TakeShape(std::move(fit->shape), true);
+    MoveTo(placement.Settle(fit->size, screens), fit->size);
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void ClockWindow::TakeShape(NewShape shape, bool redraw) {
+    // The window owns a region it accepted; one it refused is still ours to free.
+    if (shape && SetWindowRgn(Handle(), shape->get(), redraw))
+        static_cast<void>(shape->release());
+}
+
+void ClockWindow::ShowTime(std::string time) {
+    FaceChange change = shown.ShowTime(std::move(time));
+    if (!shown.HasFace()) {
+        InvalidateRect(Handle(), nullptr, FALSE);  // the plain text face, drawn whole
+        return;
+    }
+    if (change.area.IsEmpty())
+        return;
+    TakeShape(std::move(change.shape), false);
+    // Drawn at once: an invalidation and a WM_PAINT would cost half a dozen round trips to the
+    // window server a tick. What the window cannot show now, WM_PAINT draws later from the face.
+    const WindowDc dc(Handle());
+    IntersectClipRect(dc.get(), change.area.left, change.area.top, change.area.right,
+                      change.area.bottom);
+    shown.Face().Image().Draw(dc.get(), 0, 0);
+}
+
+// Each tick shows the second it finds, if the face does not show it yet, and aims the next tick
+// just past the next second: a timer of a fixed period would drift against the second and now
+// and then skip one.
+void ClockWindow::OnTimer() {
+    if (!timerId)
+        return;
+    const WallTime time = now();
+    if (ticker.TakeNewSecond(time))
+        ShowTime(LocalTimeText(time));
+    // A timer already running at the period wanted is left alone: setting it costs a round trip
+    // to the window server, whose timers keep their phase.
+    if (const unsigned period = SecondTicker::NextPeriod(time); period != tickPeriod) {
+        SetTimer(Handle(), kClockTimerId, period, nullptr);
+        tickPeriod = period;
+    }
+    ReturnHome();
+    FollowFullScreen();
+}
+
+void ClockWindow::Resynchronise() {
+    _tzset();  // the runtime reads the time zone once, unless told it may have changed
+    ticker.Forget();
+    shown.ComposeWholeNext();
+    OnTimer();
+}
+
+int ClockWindow::Dpi() const {
+    return screens.Dpi(Rect::At(placement.Home(), placement.WindowSize()));
+}
+
+// Painting
+
+void ClockWindow::OnPaint() {
+    const PaintContext paint(Handle());
+    if (IsIconic(Handle()))
+        PaintMinimised(paint.Dc());
+    else if (shown.HasFace())
+        shown.Face().Image().Draw(paint.Dc(), 0, 0);  // a face without memory for it draws nothing
+    else
+        PaintPlainText(paint.Dc());
+}
+
+void ClockWindow::PaintMinimised(HDC dc) {
+    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    const Point at = MinimisedIconOrigin(
+        ClientRect(Handle()).Extent(), {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)});
+    DrawIcon(dc, at.x, at.y, icon);
+}
+
+// Stands in while no skin has a background to show: the text centred on a filled window, so a
+// clock without a skin can still be read and right-clicked.
+void ClockWindow::PaintPlainText(HDC dc) {
+    const RECT client = ToRECT(ClientRect(Handle()));
+    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));  // a system brush, not owned
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextAlign(dc, TA_CENTER | TA_TOP);
+    const std::string& time = shown.Time();
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, time.c_str(), static_cast<int>(time.size()), &extent);
+    const Point at = PlainTextOrigin({client.right, client.bottom}, extent.cy);
+    TextOutA(dc, at.x, at.y, time.c_str(), static_cast<int>(time.size()));
+}
+
+// Placement: the window's mouse messages handed to the placement model, and the moves it
+// decides on made. The messages' own points are not used: the pointer is read as the window
+// system has it now.
+
+void ClockWindow::OnLeftButtonDown() {
+    SetCapture(Handle());
+    placement.StartDrag(PointerPosition(), WindowRect(Handle()).Origin());
+}
+
+void ClockWindow::OnLeftButtonUp() {
+    EndDrag();
+    ReleaseCapture();
+}
+
+// Another window took the mouse (the popup menu, opened with the left button still down), so
+// the button's release will never reach the clock: the drag is over now.
+void ClockWindow::OnCaptureChanged(HWND newCapture) {
+    if (newCapture != Handle())
+        EndDrag();
+}
+
+void ClockWindow::EndDrag() {
+    if (!placement.Dragging())
+        return;
+    placement.EndDrag();
+    SaveSettings();
+}
+
+void ClockWindow::OnMouseMove(WPARAM keys) {
+    // A drag whose button came up where the clock did not see it is over.
+    if (placement.Dragging() && !(keys & MK_LBUTTON))
+        EndDrag();
+    const std::optional<Point> to =
+        placement.Dragging()
+            ? placement.DragTo(PointerPosition(), screens)
+            : placement.Dodge({(keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0}, screens);
+    if (to)
+        MoveTo(*to);
+}
+
+// While no skin has sized the window, the window system places it (the dialog manager centres
+// it at the start), and placement follows the window's real rectangle.
+void ClockWindow::OnWindowMoved(const WINDOWPOS& moved) {
+    const bool moveOrSize = (moved.flags & SWP_NOMOVE) == 0 || (moved.flags & SWP_NOSIZE) == 0;
+    if (!shown.HasFace() && moveOrSize)
+        placement.Adopt(WindowRect(Handle()));
+}
+
+// Docked clocks go back onto an edge, floating ones that no screen shows onto the nearest; on
+// a screen of another DPI the face takes that screen's zoom.
+void ClockWindow::OnScreensChanged() {
+    if (shown.ZoomChangesAt(Dpi()))
+        TakeFit(shown.Fit(placement.Mode(), Dpi()));
+    if (const std::optional<Point> to = placement.ScreensChanged(screens))
+        MoveTo(*to);
+}
+
+void ClockWindow::ReturnHome() {
+    if (placement.AtHome())
+        return;  // the pointer is not asked for: that would be a round trip every tick
+    if (const std::optional<Point> to = placement.ReturnHome(PointerPosition()))
+        MoveTo(*to);
+}
+
+void ClockWindow::MoveTo(Point at, std::optional<Size> size) {
+    const Size given = size.value_or(Size{100, 100});  // ignored without one
+    UINT flags = size ? 0 : SWP_NOSIZE;
+    if (fullScreen.SteppedAside())
+        flags |= SWP_NOZORDER;  // staying behind the full-screen window
+    SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, given.width, given.height, flags);
+}
+
+void ClockWindow::FollowFullScreen() {
+    const HWND foreground = GetForegroundWindow();
+    const std::optional<ForegroundWindow> candidate = FullScreenCandidate(foreground);
+    const Rect clock = Rect::At(placement.Position(), placement.WindowSize());
+    if (!fullScreen.Follow(candidate && IsFullScreen(*candidate, screens.Nearest(clock))))
+        return;
+    SetWindowPos(Handle(), fullScreen.SteppedAside() ? foreground : HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// Menu and commands
+
+// The check marks are set afresh at every opening.
+void ClockWindow::OnRightButtonDown(WPARAM keys, LPARAM point) {
+    DefWindowProcA(Handle(), WM_RBUTTONDOWN, keys, point);
+    const HMENU menu = GetSubMenu(popupMenu.get(), 0);  // owned by popupMenu
+    for (int item : {IDM_DOCK_TOP, IDM_DOCK_LEFT, IDM_DOCK_RIGHT, IDM_FLOATING})
+        CheckMenuItem(menu, item, CheckedIf(false));
+    CheckMenuItem(menu, IDM_AUTO_MOVE, CheckedIf(placement.AutoMove()));
+    CheckMenuItem(menu, PlacementItem(placement.Mode()), CheckedIf(true));
+    // As the system's list has it now: the user or another copy of the program may have
+    // changed it since.
+    CheckMenuItem(menu, IDM_START_WITH_WINDOWS, CheckedIf(StartsWithWindows(app.ExePath())));
+    CheckMenuRadioItem(menu, IDM_SIZE_AUTOMATIC, IDM_SIZE_3X,
+                       IDM_SIZE_AUTOMATIC + shown.ZoomChoice().value_or(0), MF_BYCOMMAND);
+    // The window has no frame, so the client point plus the window's corner is the screen point.
+    const Point corner = WindowRect(Handle()).Origin();
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, GET_X_LPARAM(point) + corner.x,
+                   GET_Y_LPARAM(point) + corner.y, 0, Handle(), nullptr);
+}
+
+// Every mode change reads the skin again, which turns, sizes, shapes and clamps it for the new
+// edge.
+void ClockWindow::SetDockMode(DockMode mode) {
+    placement.SetMode(mode);
+    TakeFit(shown.Reload(mode, Dpi()));
+    SaveSettings();
+}
+
+void ClockWindow::SetZoomChoice(int choice) {
+    shown.SetZoomChoice(choice);
+    TakeFit(shown.Fit(placement.Mode(), Dpi()));
+    SaveSettings();
+}
+
+void ClockWindow::FlipStartWithWindows() {
+    const std::string& program = app.ExePath();
+    SetStartsWithWindows(program, !StartsWithWindows(program));
+}
+
+// The window has no system menu; commands 16 to 31 reach it only when sent from outside.
+bool ClockWindow::OnSysCommand(WPARAM command) {
+    if ((command & 0xFFF0) != 16)
+        return false;
+    AboutDialog(Instance(), Handle()).DoModal();
+    return true;
+}
+
 // Saves where the window really stands, so a clock closed while dodged comes back there.
 void ClockWindow::SaveSettings() {
-    RECT rect{};
-    GetWindowRect(Handle(), &rect);
-    std::vector<SettingsValue> values{{"position", "x", std::to_string(rect.left)},
-                                      {"position", "y", std::to_string(rect.top)},
-                                      {"skin", "name", skinName}};
-    if (zoomChoice)
-        values.push_back({"display", "zoom", std::to_string(*zoomChoice)});
-    Settings().Write(values);
+    ClockSettings{shown.Name(), WindowRect(Handle()).Origin(), shown.ZoomChoice()}.Write(
+        SettingsFile::ForProgram(app.ExeName()));
 }

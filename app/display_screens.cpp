@@ -2,17 +2,14 @@
 
 #include <windows.h>
 
+#include "win/rect_conversion.h"
 #include "win/unique_handle.h"
 #include "win/window_dc.h"
 
 namespace {
 
-RECT ToRect(const Rect& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 HMONITOR MonitorNearest(const Rect& window) {
-    const RECT rect = ToRect(window);
+    const RECT rect = ToRECT(window);
     return MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST);
 }
 
@@ -35,12 +32,11 @@ Rect DisplayScreens::Nearest(const Rect& window) const {
     info.cbSize = sizeof info;
     if (!GetMonitorInfoA(MonitorNearest(window), &info))
         return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    const RECT& monitor = info.rcMonitor;
-    return {monitor.left, monitor.top, monitor.right, monitor.bottom};
+    return ToRect(info.rcMonitor);
 }
 
 bool DisplayScreens::AnyShows(const Rect& window) const {
-    const RECT rect = ToRect(window);
+    const RECT rect = ToRECT(window);
     return MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr;
 }
 

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "app/dock_mode.h"
+#include "face/dock_mode.h"
 #include "base/geometry.h"
 
 // The screens the clock may stand on, as the window system has them.

@@ -12,6 +12,9 @@ using WallTime = std::int64_t;
 
 WallTime WallClockNow();
 
+// Where a clock takes the time from: WallClockNow, unless a test stands in for it.
+using WallClock = WallTime (*)();
+
 // The local time of `now` as "HH:MM:SS", or empty if it cannot be formatted.
 std::string LocalTimeText(WallTime now);
 

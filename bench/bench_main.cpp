@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/clock_face.h"
+#include "face/clock_face.h"
 #include "skin/skin.h"
 #include "bench/median_timer.h"
 #include "bench/paint_tick.h"
@@ -63,13 +63,14 @@ Row TimeRegion(const std::string& name, const PixelImage& image, ColorValue key)
 Row TimeTick(const std::string& name, const Skin& skin, DockMode mode, int zoom = 1) {
     PixelImage referenceFace;
     ClockFace kept;
+    kept.Show(skin.background, skin.glyphs, mode, zoom);
     TickResult reference, fast;
     int referenceTicks = 0, ticks = 0;
     const double referenceTime = MedianSeconds(Nothing, [&] {
         ReferenceTick(skin, TickTime(referenceTicks++), mode, zoom, referenceFace, reference);
     });
     const double fastTime =
-        MedianSeconds(Nothing, [&] { PaintTick(skin, TickTime(ticks++), mode, zoom, kept, fast); });
+        MedianSeconds(Nothing, [&] { PaintTick(skin, TickTime(ticks++), kept, fast); });
     ReferenceTick(skin, TickTime(ticks - 1), mode, zoom, referenceFace, reference);
     return {name, referenceTime, fastTime, SameTick(reference, fast)};
 }
@@ -82,12 +83,12 @@ void TimeTickSteps(const std::string& name, const Skin& skin, DockMode mode,
                    std::vector<Row>& rows) {
     PixelImage reference;
     ClockFace kept;
+    kept.Show(skin.background, skin.glyphs, DockTop);
     int ticks = 0;
     const double referenceTime =
         MedianSeconds(Nothing, [&] { ComposeUnturned(skin, kTime, reference); });
-    const double composeTime = MedianSeconds(
-        Nothing, [&] { kept.Update(skin.background, skin.glyphs, TickTime(ticks++), DockTop); });
-    kept.Update(skin.background, skin.glyphs, kTime, DockTop);
+    const double composeTime = MedianSeconds(Nothing, [&] { kept.Update(TickTime(ticks++)); });
+    kept.Update(kTime);
     const PixelImage& upright = kept.Image();
     rows.push_back({name + " compose", referenceTime, composeTime, SamePixels(reference, upright)});
 
@@ -102,7 +103,8 @@ void TimeTickSteps(const std::string& name, const Skin& skin, DockMode mode,
              SamePixels(reference, turned)});
     }
     if (skin.values.ShapeFollowsFace()) {
-        kept.Update(skin.background, skin.glyphs, kTime, mode);
+        kept.Show(skin.background, skin.glyphs, mode);
+        kept.Update(kTime);
         const PixelImage& finished = kept.Image();
         UniqueRegion referenceShape, fastShape;
         rows.push_back(
@@ -199,7 +201,8 @@ int main(int argc, char** argv) {
     std::vector<Row> rows;
     for (const NamedSkin& named : skins) {
         ClockFace clockFace;
-        clockFace.Update(named.skin.background, named.skin.glyphs, kTime, DockTop);
+        clockFace.Show(named.skin.background, named.skin.glyphs, DockTop);
+        clockFace.Update(kTime);
         const PixelImage& face = clockFace.Image();
         rows.push_back(TimeRegion("region " + named.name + " face " + SizeText(face), face,
                                   named.skin.values.KeyColor()));

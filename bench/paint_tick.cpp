@@ -2,9 +2,8 @@
 
 #include <cstring>
 
-void PaintTick(const Skin& skin, std::string_view time, DockMode mode, int zoom, ClockFace& kept,
-               TickResult& result) {
-    kept.Update(skin.background, skin.glyphs, time, mode, zoom);
+void PaintTick(const Skin& skin, std::string_view time, ClockFace& kept, TickResult& result) {
+    kept.Update(time);
     result.face = &kept.Image();
     result.shape = skin.values.ShapeFollowsFace()
                        ? result.face->CreateRegion(skin.values.KeyColor())

@@ -4,8 +4,7 @@
 
 #include <string_view>
 
-#include "app/clock_face.h"
-#include "app/dock_mode.h"
+#include "face/clock_face.h"
 #include "skin/skin.h"
 
 struct TickResult {
@@ -14,9 +13,8 @@ struct TickResult {
 };
 
 // The clock's own paint work, as its tick does it before the window draws the face, in `kept`,
-// which lives from tick to tick as the window's face does.
-void PaintTick(const Skin& skin, std::string_view time, DockMode mode, int zoom, ClockFace& kept,
-               TickResult& result);
+// which shows `skin` and lives from tick to tick as the window's face does.
+void PaintTick(const Skin& skin, std::string_view time, ClockFace& kept, TickResult& result);
 
 // Identical size and identical bytes, the fourth byte of every pixel included.
 bool SamePixels(const PixelImage& a, const PixelImage& b);

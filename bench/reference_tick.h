@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "app/dock_mode.h"
+#include "face/dock_mode.h"
 #include "bench/paint_tick.h"
 
 // Stamps the glyphs of `time` onto `face`, which holds a copy of the background, white letting the

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/face_glyphs.h"
+#include "face/face_glyphs.h"
 #include "bench/bmp24_reader.h"
 #include "image/region_runs.h"
 #include "skin/skin_files.h"

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "image/pixel_image.h"
-#include "skin/face_layout.h"
 #include "skin/skin_files.h"
 
 struct Skin {

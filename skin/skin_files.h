@@ -7,6 +7,10 @@
 #include "image/pixel_ops.h"
 #include "skin/skin_config.h"
 
+// A skin's glyphs: the digits 0 to 9, then the colon.
+constexpr int kGlyphCount = 11;
+constexpr int kColonGlyph = 10;
+
 struct SkinValues {
     int red = 255;  // the transparency colour, as read; only the low 8 bits count
     int green = 0;

@@ -67,8 +67,3 @@ std::vector<std::string> SkinNames(const std::string& programFolder) {
     AddSkinsOf(programFolder, names);
     return {names.begin(), names.end()};
 }
-
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}

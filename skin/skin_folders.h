@@ -13,6 +13,3 @@ std::string LocateSkin(const std::string& name, const std::string& programFolder
 // The names of the skin folders (those that hold a config.ini, as a file or, oddly, a folder) of
 // the working directory and of `programFolder`, each name once.
 std::vector<std::string> SkinNames(const std::string& programFolder);
-
-// The folder part of a file's path.
-std::string FolderOf(const std::string& path);

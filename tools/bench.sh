@@ -42,7 +42,7 @@ if ! command -v valgrind >/dev/null; then
 fi
 g++ -std=c++20 -O2 -I"$repo" -o "$scratch/tick_work" \
     bench/tick_work_main.cpp bench/bmp24_reader.cpp skin/skin_config.cpp skin/skin_files.cpp \
-    app/face_glyphs.cpp skin/face_layout.cpp image/pixel_ops.cpp image/region_runs.cpp
+    face/face_glyphs.cpp face/face_layout.cpp image/pixel_ops.cpp image/region_runs.cpp
 
 # The difference of two runs leaves out start-up and file reading.
 count() {

@@ -16,6 +16,12 @@ std::string BaseNameOf(const std::string& path) {
     return name;
 }
 
+// "C:\dir\Zentrix.EXE" gives "C:\dir".
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
 std::string ModulePath(HINSTANCE instance) {
     std::string path(MAX_PATH, '\0');
     for (;;) {
@@ -42,6 +48,7 @@ int Application::Run(HINSTANCE moduleInstance) {
     instance = moduleInstance;
     exePath = ModulePath(instance);
     exeName = BaseNameOf(exePath);
+    exeFolder = FolderOf(exePath);
     InitInstance();
     return 0;
 }

@@ -25,6 +25,8 @@ public:
     // ("Zentrix").
     const std::string& ExePath() const { return exePath; }
     const std::string& ExeName() const { return exeName; }
+    // The folder the executable is in ("C:\dir").
+    const std::string& ExeFolder() const { return exeFolder; }
     // Caption of the application's message boxes.
     const std::string& AppName() const { return exeName; }
 
@@ -49,5 +51,6 @@ private:
     HINSTANCE instance = nullptr;
     std::string exePath;
     std::string exeName;
+    std::string exeFolder;
     Dialog* mainWindow = nullptr;  // not owned
 };

@@ -1,5 +1,5 @@
-#include "app/face_glyphs.h"
-#include "app/zoom.h"
+#include "face/face_glyphs.h"
+#include "face/zoom.h"
 
 #include <gtest/gtest.h>
 
@@ -62,8 +62,7 @@ TEST(RestampGlyphsTest, ATransformedFaceIsTheUprightFaceTurnedAndZoomed) {
             EXPECT_EQ(a, b) << time;
             shown = wanted;
             Picture expected = blank();
-            TurnAndZoom(std::as_const(upright).Span(), whole, expected.Span(), {0, 0}, angle,
-                        zoom);
+            TurnAndZoom(std::as_const(upright).Span(), whole, expected.Span(), {0, 0}, angle, zoom);
             ASSERT_EQ(transformed.pixels, expected.pixels) << angle << " x" << zoom << " " << time;
         }
         // Each zoomed pixel is a block of one colour.

@@ -1,6 +1,8 @@
-#include "skin/face_layout.h"
+#include "face/face_layout.h"
 
 #include <gtest/gtest.h>
+
+#include "app/window_paint_layout.h"
 
 namespace {
 
@@ -58,6 +60,33 @@ TEST(FaceLayoutTest, PlainTextAndIconOrigins) {
     EXPECT_EQ(PlainTextOrigin({101, 40}, 13).y, 14);
     EXPECT_EQ(MinimisedIconOrigin({36, 36}, {32, 32}).x, 2);
     EXPECT_EQ(MinimisedIconOrigin({35, 35}, {32, 32}).y, 2);
+}
+
+TEST(FaceLayoutTest, LineBoxFollowsTheLayoutOfTheFace) {
+    std::array<Size, kGlyphCount> glyphs{};
+    glyphs.fill({10, 20});
+    glyphs[kColonGlyph] = {4, 20};
+    // Six digits and two colons: 68 wide, centred with each half taken first.
+    const Rect line = LaidOutLine("12:34:56", {99, 41}, glyphs);
+    EXPECT_EQ(line.left, 49 - 34);
+    EXPECT_EQ(line.right, line.left + 68);
+    EXPECT_EQ(line.top, 20 - 10);
+    EXPECT_EQ(line.bottom, line.top + 20);
+    EXPECT_TRUE(FitsOn(line, {99, 41}));
+    EXPECT_FALSE(FitsOn(LaidOutLine("12:34:56", {67, 41}, glyphs), {67, 41}));
+    EXPECT_FALSE(FitsOn(LaidOutLine("12:34:56", {99, 19}, glyphs), {99, 19}));
+
+    // A taller glyph sets the common top edge; the others hang from it.
+    glyphs[8] = {10, 30};
+    const Rect tall = LaidOutLine("88:11:11", {100, 40}, glyphs);
+    EXPECT_EQ(tall.top, 20 - 15);
+    EXPECT_EQ(tall.bottom, tall.top + 30);
+
+    // Glyphs with no picture stamp nothing and take no room.
+    std::array<Size, kGlyphCount> empty{};
+    const Rect nothing = LaidOutLine("12:34:56", {100, 40}, empty);
+    EXPECT_EQ(nothing.right - nothing.left, 0);
+    EXPECT_TRUE(FitsOn(nothing, {100, 40}));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// A clock window opened up for tests: its state readable, its checks run inside its own
-// message loop.
+// A clock window run for tests: its checks run inside its own message loop once it is on the
+// screen.
 
 #include <functional>
 #include <string>
@@ -9,59 +9,45 @@
 #include "app/clock_window.h"
 #include "win/application.h"
 
-// A clock window that runs `check` once its initialisation is done, or once it is on the
-// screen, then closes.
-class ClockProbe : public ClockWindow {
-public:
-    enum class RunCheck { AfterInitialisation, WhenShown };
+// Runs a clock window of the current application, taking the time from `now`, and `check` on it
+// once it is on the screen; then ends it. True when the check ran.
+inline bool ProbeClock(std::function<void(ClockWindow&)> check, WallClock now = WallClockNow) {
+    static ClockWindow* clock = nullptr;
+    static std::function<void(ClockWindow&)>* pending = nullptr;
+    static bool ran = false;
+    ClockWindow window(*Application::Current(), now);
+    clock = &window;
+    pending = &check;
+    ran = false;
+    // A thread timer reaches the clock's modal loop and any nested one: the check waits until
+    // the clock's initialisation is over and it shows.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
+        if (ran || !IsWindowVisible(clock->Handle()))
+            return;
+        KillTimer(nullptr, id);
+        ran = true;
+        (*pending)(*clock);
+        EndDialog(clock->Handle(), IDOK);
+    });
+    const bool ended = window.DoModal() == IDOK;
+    KillTimer(nullptr, timer);
+    return ended && ran;
+}
 
-    explicit ClockProbe(std::function<void(ClockProbe&)> check,
-                        RunCheck when = RunCheck::AfterInitialisation)
-        : ClockWindow(*Application::Current()), check(std::move(check)), when(when) {}
+// The window's current shape as text rows of `size`, '#' inside and '.' outside; none when the
+// window has no shape of its own.
+inline std::vector<std::string> ShapeRows(HRGN region, Size size) {
+    std::vector<std::string> rows(size.height, std::string(size.width, '.'));
+    for (int y = 0; y < size.height; ++y)
+        for (int x = 0; x < size.width; ++x)
+            if (PtInRegion(region, x, y))
+                rows[y][x] = '#';
+    return rows;
+}
 
-    using ClockWindow::LoadSkin;
-    using ClockWindow::OnCommand;
-    using ClockWindow::placement;
-    using ClockWindow::ShowTime;
-    using ClockWindow::skin;
-
-    // The window's current shape as text rows, '#' inside and '.' outside.
-    std::vector<std::string> Shape() {
-        const Size size = placement.WindowSize();
-        std::vector<std::string> rows(size.height, std::string(size.width, '.'));
-        const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
-        if (GetWindowRgn(Handle(), region.get()) == ERROR)
-            return {};
-        for (int y = 0; y < size.height; ++y)
-            for (int x = 0; x < size.width; ++x)
-                if (PtInRegion(region.get(), x, y))
-                    rows[y][x] = '#';
-        return rows;
-    }
-
-protected:
-    static constexpr UINT kShown = WM_APP + 7;
-
-    bool OnInitDialog() override {
-        ClockWindow::OnInitDialog();
-        if (when == RunCheck::WhenShown) {
-            PostMessageA(Handle(), kShown, 0, 0);
-            return true;
-        }
-        check(*this);
-        EndDialog(IDOK);
-        return true;
-    }
-
-    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
-        if (message != kShown)
-            return ClockWindow::HandleMessage(message, wParam, lParam, result);
-        check(*this);
-        EndDialog(IDOK);
-        return true;
-    }
-
-private:
-    std::function<void(ClockProbe&)> check;
-    RunCheck when;
-};
+inline std::vector<std::string> WindowShape(const ClockWindow& clock) {
+    const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(clock.Handle(), region.get()) == ERROR)
+        return {};
+    return ShapeRows(region.get(), clock.GetPlacement().WindowSize());
+}

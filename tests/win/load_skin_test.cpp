@@ -48,13 +48,27 @@ protected:
                      EncodeBmp({2, 3, std::vector<COLORREF>(6, color)}, 24, false));
     }
 
-    void Run(std::function<void(ClockProbe&)> check) {
-        ClockProbe probe(std::move(check));
-        ASSERT_EQ(probe.DoModal(), IDOK);  // the check ran
-    }
+    void Run(std::function<void(ClockWindow&)> check) { ASSERT_TRUE(ProbeClock(std::move(check))); }
 
     ScratchFolder folder;
     char previousDirectory[MAX_PATH] = {};
+};
+
+// A clock's skin before the window shows it, and the shape its switches hand out.
+struct Shown {
+    ShownSkin skin{"", "start", std::nullopt};
+    std::vector<std::string> shape;
+
+    bool Switch(const std::string& name, std::string* whyNot = nullptr) {
+        std::optional<SkinFit> fit = skin.Switch(name, DockTop, 96, whyNot);
+        if (fit && fit->shape)
+            shape = ShapeRows(fit->shape->get(), fit->size);
+        return fit.has_value();
+    }
+    Size WindowSize() const {
+        const PixelImage& face = skin.Face().Image();
+        return {face.Width(), face.Height()};
+    }
 };
 
 // 3 x 2 with its top-left pixel of `corner` colour.
@@ -64,50 +78,48 @@ BmpPicture Cornered(COLORREF corner) {
 
 TEST_F(LoadSkinTest, AFolderWithoutConfigUsesTheDefaults) {
     WriteSkin("bare", Cornered(kMagenta), "");
-    Run([](ClockProbe& clock) {
-        EXPECT_TRUE(clock.LoadSkin("bare"));
-        EXPECT_EQ(clock.placement.WindowSize().width, 3);
-        EXPECT_EQ(clock.placement.WindowSize().height, 2);
-        EXPECT_FALSE(clock.skin.values.ShapeFollowsFace());
-        EXPECT_EQ(clock.skin.values.red, 255);
-        EXPECT_EQ(clock.skin.values.green, 0);
-        EXPECT_EQ(clock.skin.values.blue, 255);
-        EXPECT_EQ(clock.Shape(), (std::vector<std::string>{".##", "###"}));
-    });
+    Shown clock;
+    EXPECT_TRUE(clock.Switch("bare"));
+    EXPECT_EQ(clock.WindowSize().width, 3);
+    EXPECT_EQ(clock.WindowSize().height, 2);
+    EXPECT_FALSE(clock.skin.Loaded().values.ShapeFollowsFace());
+    EXPECT_EQ(clock.skin.Loaded().values.red, 255);
+    EXPECT_EQ(clock.skin.Loaded().values.green, 0);
+    EXPECT_EQ(clock.skin.Loaded().values.blue, 255);
+    EXPECT_EQ(clock.shape, (std::vector<std::string>{".##", "###"}));
 }
 
 TEST_F(LoadSkinTest, OnlyTransOneMakesTheShapeFollowTheFace) {
     WriteSkin("one", Cornered(kMagenta), "[Bitmaps]\r\nTrans=1\r\n");
     WriteSkin("two", Cornered(kMagenta), "[Bitmaps]\r\nTrans=2\r\n");
-    Run([](ClockProbe& clock) {
-        clock.LoadSkin("one");
-        EXPECT_TRUE(clock.skin.values.ShapeFollowsFace());
-        clock.LoadSkin("two");
-        EXPECT_FALSE(clock.skin.values.ShapeFollowsFace());
-    });
+    Shown clock;
+    clock.Switch("one");
+    EXPECT_TRUE(clock.skin.Loaded().values.ShapeFollowsFace());
+    clock.Switch("two");
+    EXPECT_FALSE(clock.skin.Loaded().values.ShapeFollowsFace());
 }
 
 TEST_F(LoadSkinTest, KeyColourUsesTheLowEightBitsButKeepsTheNumbers) {
     WriteSkin("green", Cornered(kGreen), "[Transparency]\r\nR=256\r\nG=-1\r\nB=0\r\n");
-    Run([](ClockProbe& clock) {
-        clock.LoadSkin("green");
-        EXPECT_EQ(clock.skin.values.red, 256);
-        EXPECT_EQ(clock.skin.values.green, -1);
-        EXPECT_EQ(clock.Shape(), (std::vector<std::string>{".##", "###"}));
-    });
+    Shown clock;
+    clock.Switch("green");
+    EXPECT_EQ(clock.skin.Loaded().values.red, 256);
+    EXPECT_EQ(clock.skin.Loaded().values.green, -1);
+    EXPECT_EQ(clock.shape, (std::vector<std::string>{".##", "###"}));
 }
 
 TEST_F(LoadSkinTest, SideDocksTurnTheWindowButNotTheBackground) {
     WriteSkin("side", Cornered(kMagenta), "");
-    Run([](ClockProbe& clock) {
-        clock.placement.SetMode(DockLeft);
-        clock.LoadSkin("side");
-        EXPECT_EQ(clock.placement.WindowSize().width, 2);
-        EXPECT_EQ(clock.placement.WindowSize().height, 3);
-        EXPECT_EQ(clock.skin.background.Width(), 3);  // kept upright for painting
-        EXPECT_EQ(clock.placement.Position().x, 0);
+    Settings().WriteString("skin", "name", "side");
+    Run([](ClockWindow& clock) {
+        SendMessageA(clock.Handle(), WM_COMMAND, IDM_DOCK_LEFT, 0);
+        EXPECT_EQ(clock.GetPlacement().WindowSize().width, 2);
+        EXPECT_EQ(clock.GetPlacement().WindowSize().height, 3);
+        EXPECT_EQ(clock.GetShownSkin().Loaded().background.Width(),
+                  3);  // kept upright for painting
+        EXPECT_EQ(clock.GetPlacement().Position().x, 0);
         // Counter-clockwise: the top-left corner ends at the bottom-left.
-        EXPECT_EQ(clock.Shape(), (std::vector<std::string>{"##", "##", ".#"}));
+        EXPECT_EQ(WindowShape(clock), (std::vector<std::string>{"##", "##", ".#"}));
         RECT rect{};
         GetWindowRect(clock.Handle(), &rect);
         EXPECT_EQ(rect.right - rect.left, 2);
@@ -122,45 +134,44 @@ TEST_F(LoadSkinTest, ASkinWithoutItsBackgroundChangesNothing) {
     WriteGlyph("full", 7, kInk);
     WriteSkin("other", {5, 1, std::vector<COLORREF>(5, kGreen)}, "");
     folder.Write("empty/config.ini", std::string("[Bitmaps]\r\nTrans=1\r\n"));
-    Run([](ClockProbe& clock) {
-        ASSERT_TRUE(clock.LoadSkin("full"));
-        const std::vector<std::string> shape = clock.Shape();
-        std::string whyNot;
-        EXPECT_FALSE(clock.LoadSkin("empty", &whyNot));
-        EXPECT_EQ(whyNot,
-                  "The skin \"empty\" cannot be shown: empty\\back.bmp is missing or cannot be "
-                  "opened.");
-        EXPECT_EQ(clock.placement.WindowSize(), (Size{3, 2}));
-        EXPECT_EQ(clock.Shape(), shape);
-        EXPECT_FALSE(clock.skin.values.ShapeFollowsFace());
+    Shown clock;
+    ASSERT_TRUE(clock.Switch("full"));
+    const std::vector<std::string> shape = ShapeRows(clock.skin.Shape().get(), {3, 2});
+    std::string whyNot;
+    EXPECT_FALSE(clock.Switch("empty", &whyNot));
+    EXPECT_EQ(whyNot,
+              "The skin \"empty\" cannot be shown: empty\\back.bmp is missing or cannot be "
+              "opened.");
+    EXPECT_EQ(clock.WindowSize(), (Size{3, 2}));
+    EXPECT_EQ(ShapeRows(clock.skin.Shape().get(), {3, 2}), shape);
+    EXPECT_EQ(clock.skin.Name(), "full");
+    EXPECT_FALSE(clock.skin.Loaded().values.ShapeFollowsFace());
 
-        EXPECT_TRUE(clock.LoadSkin("other"));
-        EXPECT_EQ(clock.placement.WindowSize(), (Size{5, 1}));
-        EXPECT_EQ(clock.skin.glyphs[7].Width(), 2);  // "other" has none of its own
-    });
+    EXPECT_TRUE(clock.Switch("other"));
+    EXPECT_EQ(clock.WindowSize(), (Size{5, 1}));
+    EXPECT_EQ(clock.skin.Loaded().glyphs[7].Width(), 2);  // "other" has none of its own
 }
 
 // A dock command whose skin can no longer be read shows the skin as it was read before, on
 // the new edge.
 TEST_F(LoadSkinTest, ADockCommandKeepsASkinWhoseFilesHaveGone) {
-    Run([this](ClockProbe& clock) {
-        ASSERT_EQ(clock.placement.WindowSize(), (Size{4, 2}));
+    Run([this](ClockWindow& clock) {
+        ASSERT_EQ(clock.GetPlacement().WindowSize(), (Size{4, 2}));
         DeleteFileA((folder / "start/back.bmp").c_str());
-        clock.OnCommand(IDM_DOCK_RIGHT, 0, nullptr);
-        EXPECT_EQ(clock.placement.Mode(), DockRight);
-        EXPECT_EQ(clock.placement.WindowSize(), (Size{2, 4}));
-        EXPECT_EQ(clock.skin.background.Width(), 4);
+        SendMessageA(clock.Handle(), WM_COMMAND, IDM_DOCK_RIGHT, 0);
+        EXPECT_EQ(clock.GetPlacement().Mode(), DockRight);
+        EXPECT_EQ(clock.GetPlacement().WindowSize(), (Size{2, 4}));
+        EXPECT_EQ(clock.GetShownSkin().Loaded().background.Width(), 4);
     });
 }
 
 TEST_F(LoadSkinTest, NamesAndValuesAreTakenLiterally) {
     WriteSkin("100%s%n", Cornered(kMagenta), "[Bitmaps]\r\nBackground=\r\n", ".bmp");
     WriteGlyph("100%s%n", 10, kInk);
-    Run([](ClockProbe& clock) {
-        EXPECT_TRUE(clock.LoadSkin("100%s%n"));
-        EXPECT_EQ(clock.placement.WindowSize().width, 3);
-        EXPECT_EQ(clock.skin.glyphs[10].Height(), 3);
-    });
+    Shown clock;
+    EXPECT_TRUE(clock.Switch("100%s%n"));
+    EXPECT_EQ(clock.WindowSize().width, 3);
+    EXPECT_EQ(clock.skin.Loaded().glyphs[10].Height(), 3);
 }
 
 // A saved skin that is not there opens the chooser; cancelled, it leaves a clock that still
@@ -170,16 +181,18 @@ TEST_F(LoadSkinTest, NoBackgroundEverLoadedKeepsTheWindowReachable) {
     Settings().WriteString("skin", "name", "missing");
     MessageBoxWatcher messages;
     const DialogAnswerer cancel("Select Skin", IDCANCEL);
-    Run([&cancel](ClockProbe& clock) {
+    Run([&cancel](ClockWindow& clock) {
         EXPECT_TRUE(cancel.Answered());
-        EXPECT_FALSE(clock.LoadSkin("nowhere"));
+        // A dock command reads the skin again, and finds nothing again.
+        SendMessageA(clock.Handle(), WM_COMMAND, IDM_DOCK_TOP, 0);
+        EXPECT_FALSE(clock.GetShownSkin().HasFace());
         RECT rect{};
         GetWindowRect(clock.Handle(), &rect);
         EXPECT_GT(rect.right - rect.left, 100);
         EXPECT_GT(rect.bottom - rect.top, 100);
-        EXPECT_EQ(clock.placement.WindowSize(),
+        EXPECT_EQ(clock.GetPlacement().WindowSize(),
                   (Size{rect.right - rect.left, rect.bottom - rect.top}));
-        EXPECT_EQ(clock.placement.Position(), (Point{rect.left, rect.top}));
+        EXPECT_EQ(clock.GetPlacement().Position(), (Point{rect.left, rect.top}));
         const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
         EXPECT_EQ(GetWindowRgn(clock.Handle(), region.get()), ERROR);  // no shape was set
     });
@@ -194,11 +207,11 @@ TEST_F(LoadSkinTest, NoBackgroundEverLoadedKeepsTheWindowReachable) {
 TEST_F(LoadSkinTest, StartUpLoadsTheSavedSkinOnTheTopEdge) {
     Settings().WriteString("position", "x", "300");
     Settings().WriteString("position", "y", "57");
-    Run([](ClockProbe& clock) {
-        EXPECT_EQ(clock.placement.WindowSize().width, 4);
-        EXPECT_EQ(clock.placement.Position().x, 300);
-        EXPECT_EQ(clock.placement.Position().y, 0);
-        EXPECT_EQ(clock.placement.Home().x, 300);
+    Run([](ClockWindow& clock) {
+        EXPECT_EQ(clock.GetPlacement().WindowSize().width, 4);
+        EXPECT_EQ(clock.GetPlacement().Position().x, 300);
+        EXPECT_EQ(clock.GetPlacement().Position().y, 0);
+        EXPECT_EQ(clock.GetPlacement().Home().x, 300);
     });
 }
 

@@ -1,4 +1,4 @@
-#include "app/settings_file.h"
+#include "app/clock_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -69,8 +69,8 @@ BOOL WINAPI FailYOnTheMainFile(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR 
 TEST_F(SettingsFileTest, ASaveThatFailsPartWayLeavesEveryValueInTheCopy) {
     partlyFailingFile = main;
     const SettingsFile partly(main, copy, FailYOnTheMainFile);
-    EXPECT_TRUE(partly.Write(
-        {{"position", "x", "5"}, {"position", "y", "6"}, {"skin", "name", "neon"}}));
+    EXPECT_TRUE(
+        partly.Write({{"position", "x", "5"}, {"position", "y", "6"}, {"skin", "name", "neon"}}));
     EXPECT_EQ(ReadDirectly(copy, "x"), "5");
     EXPECT_EQ(ReadDirectly(copy, "y"), "6");
     EXPECT_EQ(partly.ReadString("skin", "name", "back2"), "neon");
@@ -83,6 +83,28 @@ TEST_F(SettingsFileTest, ValuesThatAreNotNumbersReadAsThePlatformConvertsThem) {
     EXPECT_EQ(settings.ReadInt("position", "x", 0), 12);
     EXPECT_EQ(settings.ReadInt("position", "y", 400), 0);
     EXPECT_EQ(settings.ReadString("skin", "name", "back2"), "a%sb");
+}
+
+// The clock's keys: defaults for a file that names nothing, a zoom choice kept once made (and
+// anything but 1 to 3 read as automatic), the full-screen rule switched off only by "stay".
+TEST_F(SettingsFileTest, TheClocksKeysReadTheirDefaultsAndWriteAChosenZoomOnly) {
+    const ClockSettings none = ClockSettings::Read(settings);
+    EXPECT_EQ(none.skinName, "back2");
+    EXPECT_EQ(none.position, (Point{0, 400}));
+    EXPECT_FALSE(none.zoomChoice);
+    EXPECT_TRUE(none.stepAsideForFullScreen);
+
+    EXPECT_TRUE((ClockSettings{"neon", {-5, 7}, std::nullopt}.Write(settings)));
+    EXPECT_EQ(settings.ReadString("display", "zoom", "unset"), "unset");
+    for (const auto& [written, read] : {std::pair{"2", 2}, {"9", 0}, {"x", 0}, {"0", 0}}) {
+        settings.WriteString("display", "zoom", written);
+        EXPECT_EQ(ClockSettings::Read(settings).zoomChoice, read) << written;
+    }
+    settings.WriteString("display", "fullscreen", "stay");
+    const ClockSettings read = ClockSettings::Read(settings);
+    EXPECT_EQ(read.skinName, "neon");
+    EXPECT_EQ(read.position, (Point{-5, 7}));
+    EXPECT_FALSE(read.stepAsideForFullScreen);
 }
 
 }  // namespace

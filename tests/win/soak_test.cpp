@@ -33,14 +33,16 @@ struct Counts {
     }
 };
 
-// The face of the n-th second of a day, a tick of the timer and a paint of the whole window,
-// without waiting for the seconds to pass: the update region is dropped, so the paint does all
-// its work but puts nothing new on the screen.
-void Tick(ClockProbe& clock, int second) {
-    char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d:%02d", second / 3600 % 24, second / 60 % 60,
-                  second % 60);
-    clock.ShowTime(time);
+// A wall clock a second further on every time it is read, so that every tick shows a new second
+// without waiting for the seconds to pass.
+WallTime FastClock() {
+    static WallTime now = 0;
+    return now += 1000;
+}
+
+// A tick of the timer and a paint of the whole window: the update region is dropped, so the
+// paint does all its work but puts nothing new on the screen.
+void Tick(ClockWindow& clock) {
     SendMessageA(clock.Handle(), WM_TIMER, 100, 0);
     ValidateRect(clock.Handle(), nullptr);
     SendMessageA(clock.Handle(), WM_PAINT, 0, 0);
@@ -84,62 +86,68 @@ long long Growth(const Counts& from, const Counts& to) {
 
 // Every paint shows a new second. A skin whose shape is cut once must leave memory flat; one whose
 // shape follows its digits gives the window a new shape almost every paint, and dock switches
-// reload it from its files, turn it and shape the window anew each time.
+// reload it from its files, turn it and shape the window anew each time. Each skin runs in a
+// clock of its own, started as the settings name it.
 TEST(SoakTest, PaintsAndDockSwitchesLeaveNothingBehind) {
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
     ASSERT_TRUE(SetCurrentDirectoryA(ZENTRIX_SKINS_DIR));
-    SettingsFile::ForProgram(Application::Current()->ExeName())
-        .WriteString("skin", "name", "back2");
+    const SettingsFile settings = SettingsFile::ForProgram(Application::Current()->ExeName());
+    settings.WriteString("skin", "name", "back2");
 
     const Counts start;
     Counts warm, fixed, following, end;
     long shapes = 0;
     long long shapeBytes = 0;
-    {
-        ClockProbe probe(
-            [&](ClockProbe& clock) {
-                ASSERT_FALSE(clock.skin.values.ShapeFollowsFace());
-                int second = 0;
-                for (int i = 0; i < 100; ++i)
-                    Tick(clock, second++);  // let the heaps settle
-                warm = Counts();
-                const ULONGLONG fixedStart = GetTickCount64();
-                for (int i = 0; i < kFixedShapePaints; ++i)
-                    Tick(clock, second++);
-                fixed = Counts();
+    ULONGLONG fixedTime = 0, followingTime = 0, switchTime = 0;
+    ASSERT_TRUE(ProbeClock(
+        [&](ClockWindow& clock) {
+            ASSERT_FALSE(clock.GetShownSkin().Loaded().values.ShapeFollowsFace());
+            for (int i = 0; i < 100; ++i)
+                Tick(clock);  // let the heaps settle
+            warm = Counts();
+            const ULONGLONG fixedStart = GetTickCount64();
+            for (int i = 0; i < kFixedShapePaints; ++i)
+                Tick(clock);
+            fixed = Counts();
+            fixedTime = GetTickCount64() - fixedStart;
+        },
+        FastClock));
 
-                ASSERT_TRUE(clock.LoadSkin("neon"));
-                ASSERT_TRUE(clock.skin.values.ShapeFollowsFace());
-                for (int i = 0; i < 100; ++i)
-                    Tick(clock, second++);
-                ShapeChanges shapeChanges(clock.Handle());
-                following = Counts();
-                const ULONGLONG followingStart = GetTickCount64();
-                for (int i = 0; i < kShapeFollowingPaints; ++i) {
-                    Tick(clock, second++);
-                    shapeChanges.Look();
-                }
-                const ULONGLONG switchStart = GetTickCount64();
-                const int modes[] = {IDM_DOCK_LEFT, IDM_DOCK_RIGHT, IDM_FLOATING, IDM_DOCK_TOP};
-                for (int i = 0; i < kDockSwitches; ++i) {
-                    clock.OnCommand(modes[i % 4], 0, nullptr);
-                    shapeChanges.Look();
-                    Tick(clock, second++);
-                    shapeChanges.Look();
-                }
-                end = Counts();
-                shapes = shapeChanges.count;
-                shapeBytes = shapeChanges.rectangleBytes;
-                std::printf(
-                    "soak: %d fixed-shape paints %llu ms, %d shape-following paints %llu ms, "
-                    "%d dock switches %llu ms\n",
-                    kFixedShapePaints, followingStart - fixedStart, kShapeFollowingPaints,
-                    switchStart - followingStart, kDockSwitches, GetTickCount64() - switchStart);
-            },
-            ClockProbe::RunCheck::WhenShown);
-        ASSERT_EQ(probe.DoModal(), IDOK);  // the soak ran
-    }
+    settings.WriteString("skin", "name", "neon");
+    ASSERT_TRUE(ProbeClock(
+        [&](ClockWindow& clock) {
+            ASSERT_EQ(clock.GetShownSkin().Name(), "neon");
+            ASSERT_TRUE(clock.GetShownSkin().Loaded().values.ShapeFollowsFace());
+            for (int i = 0; i < 100; ++i)
+                Tick(clock);
+            ShapeChanges shapeChanges(clock.Handle());
+            following = Counts();
+            const ULONGLONG followingStart = GetTickCount64();
+            for (int i = 0; i < kShapeFollowingPaints; ++i) {
+                Tick(clock);
+                shapeChanges.Look();
+            }
+            const ULONGLONG switchStart = GetTickCount64();
+            followingTime = switchStart - followingStart;
+            const int modes[] = {IDM_DOCK_LEFT, IDM_DOCK_RIGHT, IDM_FLOATING, IDM_DOCK_TOP};
+            for (int i = 0; i < kDockSwitches; ++i) {
+                SendMessageA(clock.Handle(), WM_COMMAND, modes[i % 4], 0);
+                shapeChanges.Look();
+                Tick(clock);
+                shapeChanges.Look();
+            }
+            end = Counts();
+            switchTime = GetTickCount64() - switchStart;
+            shapes = shapeChanges.count;
+            shapeBytes = shapeChanges.rectangleBytes;
+        },
+        FastClock));
+    std::printf(
+        "soak: %d fixed-shape paints %llu ms, %d shape-following paints %llu ms, %d dock "
+        "switches %llu ms\n",
+        kFixedShapePaints, fixedTime, kShapeFollowingPaints, followingTime, kDockSwitches,
+        switchTime);
     SetCurrentDirectoryA(previous);
 
     for (const auto& [from, to] : {std::pair{&warm, &fixed}, {&following, &end}}) {

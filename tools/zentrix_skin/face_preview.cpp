@@ -4,7 +4,7 @@
 #include <fstream>
 #include <vector>
 
-#include "app/clock_face.h"
+#include "face/clock_face.h"
 #include "skin/skin.h"
 
 namespace {
@@ -54,7 +54,8 @@ bool WriteFacePreview(const std::string& folder, std::string_view time, DockMode
                       const std::string& outPath) {
     const Skin skin = LoadSkinFolder(folder);
     ClockFace face;
-    face.Update(skin.background, skin.glyphs, time, mode, zoom);
+    face.Show(skin.background, skin.glyphs, mode, zoom);
+    face.Update(time);
     const PixelImage& shown = face.Image();
     if (shown.IsEmpty())
         return false;

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/dock_mode.h"
+#include "face/dock_mode.h"
 
 // Composes the face exactly as the clock does, grown by `zoom` as on a screen of high DPI, and
 // writes it as a 24-bit BMP. False when the skin has no background to compose on or the file

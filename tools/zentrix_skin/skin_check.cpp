@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "face/face_layout.h"
 #include "image/bmp_header.h"
 #include "skin/skin.h"
 #include "skin/skin_lint.h"
@@ -140,7 +141,7 @@ void CheckFit(const Skin& skin, Report& report) {
     std::array<Size, kGlyphCount> sizes{};
     for (int i = 0; i < kGlyphCount; ++i)
         sizes[i] = {skin.glyphs[i].Width(), skin.glyphs[i].Height()};
-    const LineBox line = LaidOutLine(kWidestTime, frame, sizes);
+    const Rect line = LaidOutLine(kWidestTime, frame, sizes);
     report.out << "line \"" << kWidestTime << "\": " << line.right - line.left << " x "
                << line.bottom - line.top << " at (" << line.left << ", " << line.top << ") on "
                << frame.width << " x " << frame.height << "\n";

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/dock_mode.h"
-#include "app/zoom.h"
+#include "face/dock_mode.h"
+#include "face/zoom.h"
 #include "tools/zentrix_skin/face_preview.h"
 #include "tools/zentrix_skin/skin_check.h"
 

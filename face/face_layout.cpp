@@ -1,4 +1,6 @@
-#include "skin/face_layout.h"
+#include "face/face_layout.h"
+
+#include <algorithm>
 
 std::vector<GlyphPlacement> LayoutGlyphs(std::string_view time, Size frame,
                                          const std::array<Size, kGlyphCount>& glyphs) {
@@ -24,4 +26,20 @@ std::vector<GlyphPlacement> LayoutGlyphs(std::string_view time, Size frame,
         x += glyphs[glyph].width;
     }
     return placements;
+}
+
+Rect LaidOutLine(std::string_view time, Size frame, const std::array<Size, kGlyphCount>& glyphs) {
+    Rect box;
+    bool any = false;
+    for (const GlyphPlacement& placement : LayoutGlyphs(time, frame, glyphs)) {
+        const Size size = glyphs[placement.glyph];
+        if (size.width <= 0 || size.height <= 0)
+            continue;  // stamps nothing
+        const Rect glyph = Rect::At(placement.at, size);
+        box = any ? Rect{std::min(box.left, glyph.left), std::min(box.top, glyph.top),
+                         std::max(box.right, glyph.right), std::max(box.bottom, glyph.bottom)}
+                  : glyph;
+        any = true;
+    }
+    return box;
 }

@@ -1,14 +1,12 @@
 #pragma once
-// Where the parts of the clock face go: the arithmetic of the paint, without any drawing.
+// Where the glyphs of a time go on the face: the arithmetic of the paint, without any drawing.
 
 #include <array>
 #include <string_view>
 #include <vector>
 
 #include "base/geometry.h"
-
-constexpr int kGlyphCount = 11;
-constexpr int kColonGlyph = 10;
+#include "skin/skin_files.h"
 
 // Glyph of a character of the time text: 0 to 9 for the digits, 10 for the colon, -1 otherwise.
 constexpr int GlyphIndex(char c) {
@@ -28,12 +26,11 @@ struct GlyphPlacement {
 std::vector<GlyphPlacement> LayoutGlyphs(std::string_view time, Size frame,
                                          const std::array<Size, kGlyphCount>& glyphs);
 
-// Reference point (centre of the text's top edge) of the plain text face.
-constexpr Point PlainTextOrigin(Size frame, int textHeight) {
-    return {frame.width / 2, frame.height / 2 - textHeight / 2};
-}
+// The box the glyphs of `time` cover when laid out on a face of `frame` size, in face
+// coordinates; it may reach outside the face. Empty (all zero) when no glyph has any size.
+Rect LaidOutLine(std::string_view time, Size frame, const std::array<Size, kGlyphCount>& glyphs);
 
-// Top-left of the icon in the middle of a minimised window.
-constexpr Point MinimisedIconOrigin(Size client, Size icon) {
-    return {(client.width - icon.width + 1) / 2, (client.height - icon.height + 1) / 2};
+// Whether every glyph pixel of the line lands on the face, so none is clipped away.
+constexpr bool FitsOn(const Rect& line, Size frame) {
+    return Rect::At({}, frame).Covers(line);
 }

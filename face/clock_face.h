@@ -1,6 +1,6 @@
 #pragma once
 // The clock face: the skin's glyphs for a time text over its background, turned for the edge
-// the clock is docked to.
+// the clock is docked to and grown for the screen's DPI.
 
 #include <array>
 #include <cstdint>
@@ -8,14 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/dock_mode.h"
+#include "face/dock_mode.h"
+#include "face/face_layout.h"
 #include "image/pixel_image.h"
-#include "skin/face_layout.h"
-
-// The quarter turn that docking to `mode`'s edge gives the face: 90, 270, or 0 for none.
-constexpr int TurnFor(DockMode mode) {
-    return mode == DockRight ? 90 : mode == DockLeft ? 270 : 0;
-}
 
 // Keeps the face from one time to the next and changes only the glyph cells that differ, so a
 // tick touches a digit or two. It holds the face as shown and nothing more: one image of the
@@ -23,15 +18,21 @@ constexpr int TurnFor(DockMode mode) {
 // new pixel memory costs more to touch the first time than a whole tick.
 class ClockFace {
 public:
-    // Brings the face to `time` over `background`, white glyph pixels letting the background
-    // through, turned for `mode` and grown by `zoom`, every skin pixel a zoom x zoom block.
-    // Returns the part of the face, in its own coordinates, that changed: all of it after a
-    // Reset or a change of turn, zoom or background size.
-    Rect Update(const PixelImage& background, const std::array<PixelImage, kGlyphCount>& glyphs,
-                std::string_view time, DockMode mode, int zoom = 1);
+    // Draws from now on with `background` and `glyphs`, white glyph pixels letting the
+    // background through, turned for `mode` and grown by `zoom`, every skin pixel a zoom x zoom
+    // block. The pictures are borrowed: they must live as long as the face draws with them.
+    // The next Update composes the whole face.
+    void Show(const PixelImage& background, const std::array<PixelImage, kGlyphCount>& glyphs,
+              DockMode mode, int zoom = 1);
+    // Brings the face to `time`. Returns the part of the face, in its own coordinates, that
+    // changed: all of it after Show or Reset, or when the background changed its size; nothing
+    // before any Show.
+    Rect Update(std::string_view time);
     // The face as the last Update left it. Empty when the background is, or when the image
     // cannot be made.
     const PixelImage& Image() const { return face; }
+    DockMode Mode() const { return mode; }
+    int Zoom() const { return zoom; }
     // Makes the next Update compose the whole face anew: the skin's pictures changed.
     void Reset() { shown.reset(); }
     // Gives the face's image back until the next Update composes it anew.
@@ -41,9 +42,11 @@ public:
     }
 
 private:
-    PixelImage face;
-    int angle = 0;  // the turn of the face as shown
+    const PixelImage* background = nullptr;                       // not owned
+    const std::array<PixelImage, kGlyphCount>* glyphs = nullptr;  // not owned
+    DockMode mode = DockTop;
     int zoom = 1;
+    PixelImage face;
     // The line of glyphs on the face; none while the face is to be composed anew.
     std::optional<std::vector<GlyphPlacement>> shown;
     std::vector<std::uint32_t> cell;  // where a transformed face's cells are composed upright

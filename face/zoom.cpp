@@ -1,4 +1,4 @@
-#include "app/zoom.h"
+#include "face/zoom.h"
 
 #include <cstdint>
 

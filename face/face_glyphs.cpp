@@ -1,4 +1,4 @@
-#include "app/face_glyphs.h"
+#include "face/face_glyphs.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "image/pixel_ops.h"
-#include "skin/face_layout.h"
+#include "face/face_layout.h"
 
 using GlyphSpans = std::array<ConstPixelSpan, kGlyphCount>;
 
