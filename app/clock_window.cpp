@@ -3,6 +3,7 @@
 #include <windowsx.h>
 #include <time.h>
 
+#include <cstring>
 #include <utility>
 
 #include "about/about_dialog.h"
@@ -24,10 +25,20 @@ Point PointerPosition() {
     return {pointer.x, pointer.y};
 }
 
+// Whether `window` is one of the desktop's: the desktop itself, the shell's window, or a window
+// of the classes that hold the desktop icons and the wallpaper, which cover the monitor without
+// a caption and come to the front when the user clicks the bare desktop.
+bool IsDesktop(HWND window) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    return window == GetDesktopWindow() || window == GetShellWindow() ||
+           std::strcmp(name, "WorkerW") == 0 || std::strcmp(name, "Progman") == 0;
+}
+
 // The foreground window, unless it is one that is never taken for a full-screen window: the
-// desktop, the shell's window, or one of the clock's own.
+// desktop's, or one of the clock's own.
 std::optional<ForegroundWindow> FullScreenCandidate(HWND foreground) {
-    if (!foreground || foreground == GetDesktopWindow() || foreground == GetShellWindow())
+    if (!foreground || IsDesktop(foreground))
         return std::nullopt;
     DWORD process = 0;
     GetWindowThreadProcessId(foreground, &process);
@@ -120,8 +131,11 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
             OnWindowMoved(*reinterpret_cast<const WINDOWPOS*>(lParam));
             return false;
         case WM_DISPLAYCHANGE:
-        case WM_DPICHANGED:
             OnScreensChanged();
+            return true;
+        case WM_DPICHANGED:
+            // Where the window system suggests the clock goes at the new DPI.
+            OnScreensChanged(ToRect(*reinterpret_cast<const RECT*>(lParam)));
             return true;
         case WM_SETTINGCHANGE:
             if (wParam == SPI_SETWORKAREA)
@@ -222,8 +236,9 @@ void ClockWindow::OnSelectSkin() {
         SaveSettings();
 }
 
-// The window takes the skin's size and shape, on the edge where it settles, and the whole face.
-void ClockWindow::TakeFit(std::optional<SkinFit> fit) {
+// The window takes the skin's size and shape, on the edge where it settles (grown around
+// `anchor` when given), and the whole face.
+void ClockWindow::TakeFit(std::optional<SkinFit> fit, std::optional<Point> anchor) {
     if (!fit) {
         // No background has ever loaded: rather than shrink to nothing and become unreachable,
         // the window keeps its size and place and shows the plain text face.
@@ -232,7 +247,9 @@ void ClockWindow::TakeFit(std::optional<SkinFit> fit) {
         return;
     }
     TakeShape(std::move(fit->shape), true);
-    MoveTo(placement.Settle(fit->size, screens), fit->size);
+    MoveTo(anchor ? placement.Regrow(fit->size, *anchor, screens)
+                  : placement.Settle(fit->size, screens),
+           fit->size);
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -286,7 +303,7 @@ void ClockWindow::Resynchronise() {
 }
 
 int ClockWindow::Dpi() const {
-    return screens.Dpi(Rect::At(placement.Home(), placement.WindowSize()));
+    return screens.Dpi(placement.ZoomAnchor());
 }
 
 // Painting
@@ -372,10 +389,19 @@ void ClockWindow::OnWindowMoved(const WINDOWPOS& moved) {
 }
 
 // Docked clocks go back onto an edge, floating ones that no screen shows onto the nearest; on
-// a screen of another DPI the face takes that screen's zoom.
-void ClockWindow::OnScreensChanged() {
-    if (shown.ZoomChangesAt(Dpi()))
-        TakeFit(shown.Fit(placement.Mode(), Dpi()));
+// a screen of another DPI the face takes that screen's zoom, grown around the point that
+// decided it. The window's own growing may bring a DPI change of its own, which is not
+// followed: the zoom is decided once per move.
+void ClockWindow::OnScreensChanged(std::optional<Rect> suggested) {
+    if (regrowing)
+        return;
+    const Point anchor =
+        suggested && !placement.Dragging() ? suggested->Middle() : placement.ZoomAnchor();
+    if (const int dpi = screens.Dpi(anchor); shown.ZoomChangesAt(dpi)) {
+        regrowing = true;
+        TakeFit(shown.Fit(placement.Mode(), dpi), anchor);
+        regrowing = false;
+    }
     if (const std::optional<Point> to = placement.ScreensChanged(screens))
         MoveTo(*to);
 }

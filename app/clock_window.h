@@ -46,7 +46,7 @@ private:
     // Offers the skin folders of the working directory and of the program's, and shows the one
     // chosen.
     void OnSelectSkin();
-    void TakeFit(std::optional<SkinFit> fit);
+    void TakeFit(std::optional<SkinFit> fit, std::optional<Point> anchor = std::nullopt);
     // Hands a new shape to the window. Without `redraw` the caller repaints whatever of the
     // window the change uncovers.
     void TakeShape(NewShape shape, bool redraw);
@@ -54,7 +54,7 @@ private:
     void OnTimer();
     // The time may have jumped: shows it whole at once and aims the next tick afresh.
     void Resynchronise();
-    // The dots per inch of the monitor that holds the clock's resting place.
+    // The dots per inch of the monitor that decides the face's zoom.
     int Dpi() const;
 
     // Painting
@@ -70,8 +70,9 @@ private:
     // Ends a drag, and keeps the place it came to.
     void EndDrag();
     void OnWindowMoved(const WINDOWPOS& moved);
-    // A monitor came or went, or a resolution, a work area or the DPI changed.
-    void OnScreensChanged();
+    // A monitor came or went, or a resolution, a work area or the DPI changed; a DPI change may
+    // come with the window system's `suggested` place for the window.
+    void OnScreensChanged(std::optional<Rect> suggested = std::nullopt);
     void ReturnHome();
     // Moves the window to `at`, and sizes it when given a size. Every move re-asserts
     // always-on-top, except while a full-screen window is in front.
@@ -100,4 +101,5 @@ private:
     unsigned tickPeriod = 0;  // what the clock timer was last set to, in milliseconds
     SecondTicker ticker;
     TimeJumpWatch timeJumps;
+    bool regrowing = false;  // the window takes a new zoom's size
 };

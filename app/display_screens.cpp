@@ -40,11 +40,13 @@ bool DisplayScreens::AnyShows(const Rect& window) const {
     return MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
-int DisplayScreens::Dpi(const Rect& window) const {
+int DisplayScreens::Dpi(Point point) const {
     constexpr int kEffectiveDpi = 0;
     UINT x = 0, y = 0;
     if (const GetDpiForMonitorFunction function = MonitorDpiFunction();
-        function && SUCCEEDED(function(MonitorNearest(window), kEffectiveDpi, &x, &y)))
+        function &&
+        SUCCEEDED(function(MonitorFromPoint({point.x, point.y}, MONITOR_DEFAULTTONEAREST),
+                           kEffectiveDpi, &x, &y)))
         return static_cast<int>(x);
     const WindowDc screen(nullptr);
     return GetDeviceCaps(screen.get(), LOGPIXELSX);

@@ -8,6 +8,5 @@ public:
     // The monitor nearest to the window, as the window system picks it.
     Rect Nearest(const Rect& window) const override;
     bool AnyShows(const Rect& window) const override;
-    // The dots per inch of the monitor nearest to the window.
-    int Dpi(const Rect& window) const;
+    int Dpi(Point point) const override;
 };

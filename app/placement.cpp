@@ -47,6 +47,21 @@ std::optional<Point> Placement::ScreensChanged(const Screens& screens) {
     return to;
 }
 
+Point Placement::ZoomAnchor() const {
+    return dragging ? dragPointer : Rect::At(home, window).Middle();
+}
+
+Point Placement::Regrow(Size size, Point anchor, const Screens& screens) {
+    if (dragging && window.width > 0 && window.height > 0) {
+        dragOffset = {dragOffset.x * size.width / window.width,
+                      dragOffset.y * size.height / window.height};
+        position = {anchor.x - dragOffset.x, anchor.y - dragOffset.y};
+    } else {
+        position = {anchor.x - size.width / 2, anchor.y - size.height / 2};
+    }
+    return Settle(size, screens);
+}
+
 void Placement::Adopt(const Rect& rect) {
     if (AtHome())
         home = rect.Origin();
@@ -56,12 +71,14 @@ void Placement::Adopt(const Rect& rect) {
 
 void Placement::StartDrag(Point pointer, Point origin) {
     dragging = true;
+    dragPointer = pointer;
     dragOffset = {pointer.x - origin.x, pointer.y - origin.y};
 }
 
 std::optional<Point> Placement::DragTo(Point pointer, const Screens& screens) {
     if (!dragging)
         return std::nullopt;
+    dragPointer = pointer;
     const Point grabbed{pointer.x - dragOffset.x, pointer.y - dragOffset.y};
     position = ClampToEdge(grabbed, screens.Nearest(Rect::At(grabbed, window)));
     home = position;

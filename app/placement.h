@@ -18,6 +18,8 @@ public:
     virtual Rect Nearest(const Rect& window) const = 0;
     // Whether any screen shows part of `window`.
     virtual bool AnyShows(const Rect& window) const = 0;
+    // The dots per inch of the screen nearest to `point`.
+    virtual int Dpi(Point point) const = 0;
 };
 
 // Shift or Ctrl held while the pointer moves: the user is reaching for the clock, to drag it or
@@ -52,6 +54,15 @@ public:
     // that no screen shows any more onto the nearest screen, whole. It rests there. Returns where
     // the window goes, if anywhere.
     std::optional<Point> ScreensChanged(const Screens& screens);
+    // The point whose screen decides the face's zoom: the pointer during a drag, which the clock
+    // follows, else the middle of the clock's resting place.
+    Point ZoomAnchor() const;
+    // The window takes `size` after a change of zoom, grown or shrunk around `anchor` (the
+    // pointer keeps its grab point in proportion during a drag; otherwise the window is centred
+    // on `anchor`), then settled as by Settle. A zoom decided at the anchor's screen is then
+    // still that screen's, and never flips back and forth on a boundary between screens of
+    // different DPI. Returns where the window goes.
+    Point Regrow(Size size, Point anchor, const Screens& screens);
     // The window stands at `rect` by the window system's doing, as a clock without a skin does
     // when it is centred: its place and size are taken as they are, and a clock at home rests
     // there.
@@ -89,5 +100,6 @@ private:
     Point home;
     Size window;
     bool dragging = false;
-    Point dragOffset;  // the pointer less the window's top-left when the drag began
+    Point dragOffset;   // the pointer less the window's top-left when the drag began
+    Point dragPointer;  // where the pointer was at the drag's last move
 };

@@ -30,6 +30,7 @@ struct Rect {
     constexpr int Height() const { return bottom - top; }
     constexpr Point Origin() const { return {left, top}; }
     constexpr Size Extent() const { return {Width(), Height()}; }
+    constexpr Point Middle() const { return {left + Width() / 2, top + Height() / 2}; }
     constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
     constexpr bool Contains(Point point) const {
         return point.x >= left && point.x < right && point.y >= top && point.y < bottom;

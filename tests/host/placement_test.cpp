@@ -5,13 +5,16 @@
 #include <algorithm>
 #include <vector>
 
+#include "face/zoom.h"
+
 namespace {
 
 // Screens side by side, answered as the window system answers: the screen that shares most of
 // the window, or the nearest one when none does.
 class SomeScreens : public Screens {
 public:
-    explicit SomeScreens(std::vector<Rect> screens) : screens(std::move(screens)) {}
+    explicit SomeScreens(std::vector<Rect> screens, std::vector<int> dpis = {})
+        : screens(std::move(screens)), dpis(std::move(dpis)) {}
 
     Rect Nearest(const Rect& window) const override {
         const auto shared = [&](const Rect& screen) {
@@ -33,8 +36,15 @@ public:
         });
     }
 
+    int Dpi(Point point) const override {
+        const Rect nearest = Nearest(Rect::At(point, {1, 1}));
+        const auto at = std::find(screens.begin(), screens.end(), nearest) - screens.begin();
+        return at < static_cast<long>(dpis.size()) ? dpis[at] : 96;
+    }
+
 private:
     std::vector<Rect> screens;
+    std::vector<int> dpis;
 };
 const SomeScreens kScreen({{0, 0, 1024, 768}});
 // A primary screen with a smaller one to its right.
@@ -188,6 +198,43 @@ TEST(PlacementTest, WhenTheScreensChangeTheClockComesBackOntoOne) {
     floating.DragTo({3000, 900}, kTwoScreens);
     EXPECT_EQ(floating.ScreensChanged(kTwoScreens), (Point{1824 - 200, 600 - 64}));
     EXPECT_TRUE(floating.AtHome());
+}
+
+// A screen at 200% with one at 100% to its right. The face is 200 x 60 at 100%; on the boundary,
+// a zoom that grew the window from its top-left would carry it onto the other screen, whose zoom
+// would shrink it back, again and again. Decided at the anchor and grown around it, the zoom
+// changes once and stays, for a clock at rest and for one being dragged.
+TEST(PlacementTest, AZoomDecidedOnABoundaryBetweenDpisStays) {
+    const SomeScreens screens({{0, 0, 1000, 800}, {1000, 0, 2000, 800}}, {192, 96});
+    const Size face{200, 60};
+    const auto zoomAt = [&](Point anchor) { return AutomaticZoom(screens.Dpi(anchor)); };
+    for (const bool dragged : {false, true}) {
+        for (int x = 700; x <= 1000; x += 25) {
+            Placement placement;
+            placement.SetMode(Floating);
+            placement.PlaceAt({x, 300});
+            placement.Settle(face, screens);
+            if (dragged) {
+                placement.StartDrag({x + 150, 320}, {x, 300});
+                placement.DragTo({x + 160, 320}, screens);
+            }
+            int zoom = 1, changes = 0;
+            for (int message = 0; message < 4; ++message) {
+                const Point anchor = placement.ZoomAnchor();
+                if (zoomAt(anchor) == zoom)
+                    continue;
+                zoom = zoomAt(anchor);
+                ++changes;
+                const Point to =
+                    placement.Regrow({face.width * zoom, face.height * zoom}, anchor, screens);
+                if (dragged) {  // the grab point stays under the pointer
+                    EXPECT_TRUE(Rect::At(to, placement.WindowSize()).Contains(anchor));
+                }
+            }
+            EXPECT_LE(changes, 1) << x << (dragged ? " dragged" : "");
+            EXPECT_EQ(zoom, zoomAt(placement.ZoomAnchor())) << x;
+        }
+    }
 }
 
 // A clock without a skin stands where the dialog manager centred it, at the size of its

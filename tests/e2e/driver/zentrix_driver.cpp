@@ -543,18 +543,26 @@ int Hold(const std::vector<const char*>& args) {
 
 // A window in front that covers the primary monitor, as a video, a game or a presentation shows
 // itself: captionless, brought to the foreground. It stays for the given milliseconds or until
-// the driver is ended, and says at once that it is shown.
+// the driver is ended, and says at once that it is shown. Given a class name, the window is of
+// that class, as the desktop's own monitor-covering windows are ("WorkerW", "Progman").
 int FullScreen(const std::vector<const char*>& args) {
     long long milliseconds = 0;
-    if (args.size() != 1 || !ParseNumber(args[0], milliseconds) || milliseconds < 0)
-        return Fail("usage: fullscreen MILLISECONDS");
+    if (args.empty() || args.size() > 2 || !ParseNumber(args[0], milliseconds) || milliseconds < 0)
+        return Fail("usage: fullscreen MILLISECONDS [CLASS]");
+    const char* className = "STATIC";
+    if (args.size() == 2) {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.lpszClassName = className = args[1];
+        RegisterClassA(&windowClass);
+    }
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     const POINT origin{0, 0};
     GetMonitorInfoA(MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& area = monitor.rcMonitor;
     const UniqueWindow window(CreateWindowExA(
-        0, "STATIC", "full screen", WS_POPUP | WS_VISIBLE, area.left, area.top,
+        0, className, "full screen", WS_POPUP | WS_VISIBLE, area.left, area.top,
         area.right - area.left, area.bottom - area.top, nullptr, nullptr, nullptr, nullptr));
     if (!window)
         return Fail("CreateWindowEx failed, error " + std::to_string(GetLastError()));
@@ -658,7 +666,7 @@ constexpr char kUsage[] =
     "usage: zentrix_driver find [--timeout-ms N] [--title TEXT]... | rect HWND | "
     "send HWND MSG WPARAM LPARAM [--timeout-ms N] | post HWND MSG WPARAM LPARAM | region HWND | "
     "windows | text HWND | items HWND | workarea | monitors | keys | cursor X Y | "
-    "showmenu X Y TIMEOUT_MS ITEM... | hold PATH MILLISECONDS | fullscreen MILLISECONDS";
+    "showmenu X Y TIMEOUT_MS ITEM... | hold PATH MILLISECONDS | fullscreen MILLISECONDS [CLASS]";
 
 }  // namespace
 
