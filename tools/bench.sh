@@ -41,8 +41,9 @@ if ! command -v valgrind >/dev/null; then
     exit "$status"
 fi
 g++ -std=c++20 -O2 -I"$repo" -o "$scratch/tick_work" \
-    bench/tick_work_main.cpp bench/bmp24_reader.cpp skin/skin_config.cpp skin/skin_files.cpp \
-    face/face_glyphs.cpp face/face_layout.cpp image/pixel_ops.cpp image/region_runs.cpp
+    bench/tick_work_main.cpp bench/bmp24_reader.cpp image/bmp_header.cpp skin/skin_config.cpp \
+    skin/skin_files.cpp face/face_glyphs.cpp face/face_layout.cpp image/pixel_ops.cpp \
+    image/region_runs.cpp
 
 # The difference of two runs leaves out start-up and file reading.
 count() {

@@ -9,6 +9,8 @@ import math
 import os
 import struct
 
+import bmp_file
+
 WHITE = (255, 255, 255)
 BLACK = (0, 0, 0)
 
@@ -19,8 +21,6 @@ WINDOWS_16 = [
     (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
     (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
 ]
-
-_PIXELS_PER_METRE = 2835  # 72 dots per inch
 
 
 def mix(a, b, t):
@@ -154,30 +154,16 @@ def _indexed(canvas, bits, palette):
 
 
 def _pack_row(values, bits):
-    """One bottom-up scan line: pixel values packed high bits first, padded to four bytes."""
+    """One scan line of palette indices: packed high bits first, padded to four bytes."""
     out = bytearray()
-    if bits == 24:
-        for r, g, b in values:
-            out += bytes((b, g, r))
-    else:
-        per_byte = 8 // bits
-        for start in range(0, len(values), per_byte):
-            byte = 0
-            group = values[start:start + per_byte]
-            for value in group:
-                byte = (byte << bits) | value
-            out.append(byte << (bits * (per_byte - len(group))))
-    out += bytes(-len(out) % 4)
-    return bytes(out)
-
-
-def _info_header(width, height, bits, image_size, colours_used):
-    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, image_size,
-                       _PIXELS_PER_METRE, _PIXELS_PER_METRE, colours_used, 0)
-
-
-def _palette_bytes(palette):
-    return b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    per_byte = 8 // bits
+    for start in range(0, len(values), per_byte):
+        byte = 0
+        group = values[start:start + per_byte]
+        for value in group:
+            byte = (byte << bits) | value
+        out.append(byte << (bits * (per_byte - len(group))))
+    return bmp_file.padded(bytes(out))
 
 
 def _write(path, data):
@@ -189,19 +175,12 @@ def _write(path, data):
 def write_bmp(path, canvas, bits=24, palette=None):
     """Writes a bottom-up, uncompressed BMP of 1, 4, 8 or 24 bits per pixel."""
     if bits == 24:
-        table = b""
-        lines = [_pack_row(row, 24) for row in reversed(canvas.rows)]
-        colours_used = 0
-    else:
-        full, indices = _indexed(canvas, bits, palette)
-        table = _palette_bytes(full)
-        lines = [_pack_row(row, bits) for row in reversed(indices)]
-        colours_used = len(full)
-    pixels = b"".join(lines)
-    offset = 14 + 40 + len(table)
-    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
-    info = _info_header(canvas.width, canvas.height, bits, len(pixels), colours_used)
-    _write(path, header + info + table + pixels)
+        _write(path, bmp_file.encode_24(canvas.rows))
+        return
+    full, indices = _indexed(canvas, bits, palette)
+    pixels = b"".join(_pack_row(row, bits) for row in reversed(indices))
+    _write(path, bmp_file.headers(canvas.width, canvas.height, bits, len(pixels), len(full))
+           + bmp_file.palette(full) + pixels)
 
 
 def write_ico(path, canvases, palette=WINDOWS_16):
@@ -213,8 +192,8 @@ def write_ico(path, canvases, palette=WINDOWS_16):
         xor = b"".join(_pack_row(row, 4) for row in reversed(indices))
         mask = b"".join(_pack_row([1 if c is None else 0 for c in row], 1)
                         for row in reversed(canvas.rows))
-        info = _info_header(canvas.width, canvas.height * 2, 4, len(xor) + len(mask), 0)
-        images.append((canvas, info + _palette_bytes(full) + xor + mask))
+        info = bmp_file.info_header(canvas.width, canvas.height * 2, 4, len(xor) + len(mask))
+        images.append((canvas, info + bmp_file.palette(full) + xor + mask))
     directory = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     entries = b""

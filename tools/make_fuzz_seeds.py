@@ -8,6 +8,11 @@ files in those folders (reproducers of bugs the fuzzers found) are left as they 
 
 import os
 import struct
+import sys
+
+sys.dont_write_bytecode = True  # keep tools/ free of cache files
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import bmp_file  # noqa: E402
 
 CORPUS_DIR = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))),
                           "tests", "fuzz", "corpus")
@@ -30,8 +35,8 @@ def bmp(info_size=40, width=2, height=2, tail=b""):
         info = struct.pack("<IHHHH", 12, width, height, 1, 24)
     else:
         info = struct.pack("<Iii", info_size, width, height).ljust(info_size, b"\0")
-    return struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(tail), 0, 0, 14 + len(info)) + \
-        info + tail
+    offset = bmp_file.FILE_HEADER_SIZE + len(info)
+    return bmp_file.file_header(offset + len(tail), offset) + info + tail
 
 
 def image(width, height, key, pixel_bytes, key_top=0):

@@ -28,12 +28,15 @@ import os
 import re
 import shutil
 import signal
-import struct
 import subprocess
 import sys
 import tempfile
 import time
 from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools"))
+import bmp_file  # noqa: E402
+from bmp_file import Bitmap  # noqa: E402,F401 - the tests read skin images through it
 
 WM_CLOSE = 0x0010
 WM_CANCELMODE = 0x001F
@@ -206,45 +209,9 @@ class Screenshot:
         return tuple(self._rgb[at:at + 3])
 
 
-class Bitmap:
-    """An uncompressed 24- or 32-bit BMP file, such as a skin's images; pixel(x, y) gives
-    (r, g, b) with y counted from the top."""
-
-    def __init__(self, path):
-        data = Path(path).read_bytes()
-        offset, = struct.unpack_from("<I", data, 10)
-        width, height, _, bits, compression = struct.unpack_from("<iiHHI", data, 18)
-        if data[:2] != b"BM" or bits not in (24, 32) or compression not in (0, 3):
-            raise HarnessError(f"{path}: not an uncompressed 24- or 32-bit BMP")
-        self.width, self.height = width, abs(height)
-        self._bottom_up = height > 0
-        self._bytes = bits // 8
-        self._stride = (width * self._bytes + 3) // 4 * 4
-        self._data = data[offset:]
-
-    def pixel(self, x, y):
-        row = self.height - 1 - y if self._bottom_up else y
-        at = row * self._stride + x * self._bytes
-        blue, green, red = self._data[at:at + 3]
-        return red, green, blue
-
-
 def bmp_bytes(width, height, pixel):
     """An uncompressed 24-bit bottom-up BMP file; pixel(x, y) gives (r, g, b), y from the top."""
-    stride = (width * 3 + 3) // 4 * 4
-    padding = bytes(stride - width * 3)
-    rows = []
-    for y in reversed(range(height)):
-        row = bytearray()
-        for x in range(width):
-            red, green, blue = pixel(x, y)
-            row += bytes((blue, green, red))
-        rows.append(bytes(row) + padding)
-    bits = b"".join(rows)
-    file_header = struct.pack("<2sIHHI", b"BM", 54 + len(bits), 0, 0, 54)
-    info_header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(bits), 2835, 2835,
-                              0, 0)
-    return file_header + info_header + bits
+    return bmp_file.encode_24([[pixel(x, y) for x in range(width)] for y in range(height)])
 
 
 def write_bmp(path, width, height, pixel):

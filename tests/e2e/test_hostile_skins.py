@@ -5,7 +5,6 @@ good skin, keeps ticking and stays reachable through its menu."""
 import os
 import shutil
 import statistics
-import struct
 import sys
 import tempfile
 import time
@@ -13,6 +12,7 @@ import unittest
 from pathlib import Path
 
 from harness import MESSAGE_CAPTION, ClockSession, bmp_bytes, write_skin
+import bmp_file  # from tools/, which the harness puts on the path
 
 WM_NULL = 0x0000
 WM_COMMAND = 0x0111
@@ -44,9 +44,8 @@ def good_background():
 
 def declared_size_bmp(width, height):
     """A 24-bit BMP header that declares a size, followed by one row's worth of pixels."""
-    data = bytearray(bmp_bytes(4, 1, lambda x, y: (9, 9, 9)))
-    struct.pack_into("<ii", data, 18, width, height)
-    return bytes(data)
+    row = bytes((9, 9, 9)) * 4
+    return bmp_file.headers(width, height, 24, len(row)) + row
 
 
 def rle8_bmp(width, height):
@@ -65,12 +64,8 @@ def rle8_bmp(width, height):
                 length -= step
         bits += b"\x00\x00"  # end of line
     bits += b"\x00\x01"  # end of bitmap
-    colours = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
-    offset = 14 + 40 + len(colours)
-    return (struct.pack("<2sIHHI", b"BM", offset + len(bits), 0, 0, offset)
-            + struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 1, len(bits), 2835, 2835,
-                          256, 0)
-            + colours + bits)
+    return (bmp_file.headers(width, height, 8, len(bits), len(palette), bmp_file.BI_RLE8)
+            + bmp_file.palette(palette) + bits)
 
 
 def solid_bmp(width, height, colour):
@@ -343,9 +338,7 @@ class HostileSkinTest(unittest.TestCase):
         (folder / "config.ini").write_bytes(CONFIG)
         row = bytes((150, 90, 60)) * width  # 24 bits a pixel, no padding needed
         (folder / "back.bmp").write_bytes(
-            struct.pack("<2sIHHI", b"BM", 54 + len(row) * height, 0, 0, 54)
-            + struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(row) * height, 2835,
-                          2835, 0, 0) + row * height)
+            bmp_file.headers(width, height, 24, len(row) * height) + row * height)
         picture = width * height * 4
         try:
             self.start_with(GOOD_SKIN)

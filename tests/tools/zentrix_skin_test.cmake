@@ -105,12 +105,14 @@ expect_output("\n${problem_count} problems\n")
 # write it: the clock draws that white, and the tool says so.
 if(PYTHON)
   file(COPY ${SKINS}/back2/ DESTINATION ${WORK}/alpha)
-  execute_process(COMMAND ${PYTHON} -c [=[
-import struct, sys
+  execute_process(COMMAND ${PYTHON} -B -c [=[
+import sys
+sys.path.insert(0, sys.argv[1])
+import bmp_file
 pixels = b"\xff\xff\xff\xff" * 3 + b"\x10\x20\x30\xff"
-sys.stdout.buffer.write(struct.pack("<2sIHHIIiiHHIIiiII", b"BM", 54 + len(pixels), 0, 0, 54, 40,
-                                    2, 2, 1, 32, 0, len(pixels), 2835, 2835, 0, 0) + pixels)
-]=] OUTPUT_FILE ${WORK}/alpha/3.bmp RESULT_VARIABLE written)
+sys.stdout.buffer.write(bmp_file.headers(2, 2, 32, len(pixels)) + pixels)
+]=] ${CMAKE_CURRENT_LIST_DIR}/../../tools
+    OUTPUT_FILE ${WORK}/alpha/3.bmp RESULT_VARIABLE written)
   expect("the 32-bit glyph could not be written" written EQUAL 0)
   run_tool(check alpha)
   expect_status(1)

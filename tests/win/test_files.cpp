@@ -5,6 +5,9 @@
 #include <random>
 #include <stdexcept>
 
+#include "image/bmp_encoder.h"
+#include "image/bmp_header.h"
+
 ScratchFolder::ScratchFolder() {
     std::random_device random;
     path = std::filesystem::temp_directory_path() / ("zentrix-test-" + std::to_string(random()));
@@ -31,20 +34,6 @@ void ScratchFolder::Write(const std::string& name, const std::string& text) cons
     Write(name, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
-namespace {
-
-void Put16(std::vector<std::uint8_t>& out, unsigned value) {
-    out.push_back(value & 0xFF);
-    out.push_back(value >> 8 & 0xFF);
-}
-
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
-}
-
-}  // namespace
-
 std::vector<std::uint8_t> EncodeBmp(const BmpPicture& picture, int bits, bool topDown) {
     std::vector<COLORREF> palette;
     if (bits <= 8) {
@@ -54,28 +43,15 @@ std::vector<std::uint8_t> EncodeBmp(const BmpPicture& picture, int bits, bool to
         if (palette.size() > (1u << bits))
             throw std::invalid_argument("too many colours for the depth");
     }
-    const int stride = ((picture.width * bits + 31) / 32) * 4;
-    const std::uint32_t paletteBytes = static_cast<std::uint32_t>(bits <= 8 ? (1u << bits) * 4 : 0);
-    const std::uint32_t offset = 14 + 40 + paletteBytes;
+    const auto stride = static_cast<int>(BmpRowBytes(picture.width, bits));
+    const std::uint32_t paletteColors = bits <= 8 ? 1u << bits : 0;
 
-    std::vector<std::uint8_t> out;
-    out.push_back('B');
-    out.push_back('M');
-    Put32(out, offset + stride * picture.height);
-    Put32(out, 0);
-    Put32(out, offset);
-    Put32(out, 40);
-    Put32(out, static_cast<std::uint32_t>(picture.width));
-    Put32(out, static_cast<std::uint32_t>(topDown ? -picture.height : picture.height));
-    Put16(out, 1);
-    Put16(out, bits);
-    Put32(out, BI_RGB);
-    Put32(out, stride * picture.height);
-    for (int i = 0; i < 4; ++i)
-        Put32(out, 0);
-    for (std::uint32_t i = 0; i < paletteBytes / 4; ++i) {
+    std::vector<std::uint8_t> out =
+        EncodeBmpHeaders(picture.width, topDown ? -picture.height : picture.height, bits,
+                         paletteColors, static_cast<std::uint32_t>(stride * picture.height));
+    for (std::uint32_t i = 0; i < paletteColors; ++i) {
         const COLORREF c = i < palette.size() ? palette[i] : 0;
-        Put32(out, GetBValue(c) | GetGValue(c) << 8 | GetRValue(c) << 16);
+        out.insert(out.end(), {GetBValue(c), GetGValue(c), GetRValue(c), 0});
     }
     for (int row = 0; row < picture.height; ++row) {
         const int y = topDown ? row : picture.height - 1 - row;

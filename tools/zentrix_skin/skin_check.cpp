@@ -30,15 +30,6 @@ bool FileExists(const std::string& path) {
     return std::ifstream(path, std::ios::binary).is_open();
 }
 
-// Bits per pixel as the info header declares them (the old core header keeps them elsewhere).
-std::optional<int> BmpBitsPerPixel(const std::vector<std::uint8_t>& start) {
-    if (!ReadBmpDimensions(start))
-        return std::nullopt;
-    const std::uint32_t infoSize = start[14] | start[15] << 8 | start[16] << 16 | start[17] << 24;
-    const size_t at = 14 + (infoSize == 12 ? 10 : 14);
-    return start[at] | start[at + 1] << 8;
-}
-
 class Report {
 public:
     explicit Report(std::ostream& out) : out(out) {}
@@ -62,9 +53,8 @@ public:
             Problem(path + " " + loaded.Text() + ": the clock cannot use it");
             return;
         }
-        const std::vector<std::uint8_t> start = FileStart(path);
-        out << image.Width() << " x " << image.Height() << ", " << *BmpBitsPerPixel(start)
-            << " bits per pixel\n";
+        out << image.Width() << " x " << image.Height() << ", "
+            << ReadBmpDimensions(FileStart(path))->bitsPerPixel << " bits per pixel\n";
     }
 
     int Problems() const { return problems; }
