@@ -53,18 +53,11 @@ UINT CheckedIf(bool on) {
     return MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED);
 }
 
-int PlacementItem(DockMode mode) {
-    switch (mode) {
-        case DockLeft:
-            return IDM_DOCK_LEFT;
-        case DockRight:
-            return IDM_DOCK_RIGHT;
-        case DockTop:
-            return IDM_DOCK_TOP;
-        default:
-            return IDM_FLOATING;
-    }
-}
+// The dock commands and the modes they choose.
+constexpr std::pair<int, DockMode> kDockItems[] = {{IDM_DOCK_TOP, DockTop},
+                                                   {IDM_DOCK_LEFT, DockLeft},
+                                                   {IDM_DOCK_RIGHT, DockRight},
+                                                   {IDM_FLOATING, Floating}};
 
 }  // namespace
 
@@ -167,19 +160,13 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
 }
 
 bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
+    for (const auto& [item, mode] : kDockItems) {
+        if (id == item) {
+            SetDockMode(mode);
+            return true;
+        }
+    }
     switch (id) {
-        case IDM_DOCK_LEFT:
-            SetDockMode(DockLeft);
-            return true;
-        case IDM_DOCK_RIGHT:
-            SetDockMode(DockRight);
-            return true;
-        case IDM_DOCK_TOP:
-            SetDockMode(DockTop);
-            return true;
-        case IDM_FLOATING:
-            SetDockMode(Floating);
-            return true;
         case IDM_SELECT_SKIN:
             OnSelectSkin();
             return true;
@@ -437,10 +424,9 @@ void ClockWindow::FollowFullScreen() {
 void ClockWindow::OnRightButtonDown(WPARAM keys, LPARAM point) {
     DefWindowProcA(Handle(), WM_RBUTTONDOWN, keys, point);
     const HMENU menu = GetSubMenu(popupMenu.get(), 0);  // owned by popupMenu
-    for (int item : {IDM_DOCK_TOP, IDM_DOCK_LEFT, IDM_DOCK_RIGHT, IDM_FLOATING})
-        CheckMenuItem(menu, item, CheckedIf(false));
+    for (const auto& [item, mode] : kDockItems)
+        CheckMenuItem(menu, item, CheckedIf(placement.Mode() == mode));
     CheckMenuItem(menu, IDM_AUTO_MOVE, CheckedIf(placement.AutoMove()));
-    CheckMenuItem(menu, PlacementItem(placement.Mode()), CheckedIf(true));
     // As the system's list has it now: the user or another copy of the program may have
     // changed it since.
     CheckMenuItem(menu, IDM_START_WITH_WINDOWS, CheckedIf(StartsWithWindows(app.ExePath())));
