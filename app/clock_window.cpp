@@ -378,6 +378,7 @@ void ClockWindow::OnScreensChanged() {
         TakeFit(shown.Fit(placement.Mode(), Dpi()));
     if (const std::optional<Point> to = placement.ScreensChanged(screens))
         MoveTo(*to);
+    SaveSettings();  // wherever the change took the clock, as after every other move
 }
 
 void ClockWindow::ReturnHome() {
