@@ -14,6 +14,7 @@
 #include "win/application.h"
 #include "win/paint_context.h"
 #include "win/rect_conversion.h"
+#include "win/uncoalesced_timer.h"
 #include "win/window_dc.h"
 
 namespace {
@@ -83,7 +84,7 @@ bool ClockWindow::OnInitDialog() {
 
     // The first tick comes just past the next second; every tick aims the one after it.
     tickPeriod = SecondTicker::DelayToNextSecond(now());
-    timerId = SetTimer(Handle(), kClockTimerId, tickPeriod, nullptr);
+    timerId = SetUncoalescedTimer(Handle(), kClockTimerId, tickPeriod);
     popupMenu.reset(LoadMenuA(Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
     timeJumps.Start(Handle());
     return true;
@@ -271,7 +272,7 @@ void ClockWindow::OnTimer() {
     // A timer already running at the period wanted is left alone: setting it costs a round trip
     // to the window server, whose timers keep their phase.
     if (const unsigned period = SecondTicker::NextPeriod(time); period != tickPeriod) {
-        SetTimer(Handle(), kClockTimerId, period, nullptr);
+        SetUncoalescedTimer(Handle(), kClockTimerId, period);
         tickPeriod = period;
     }
     ReturnHome();
