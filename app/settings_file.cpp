@@ -64,9 +64,10 @@ bool SettingsFile::Write(const std::vector<SettingsValue>& values) const {
     return Replace(fallbackPath, values) || written;
 }
 
-// The values go into a copy beside the file, through the profile functions, so the file keeps
-// its format and every key the save does not name. The copy is named for this process, so that
-// two copies of the program saving at once do not write into each other's.
+// The values go into a duplicate of the file beside it, through the profile functions, so that
+// the file keeps its format and every key the save does not name; the duplicate then takes the
+// file's place in one move. It is named for this process, so that two copies of the program
+// saving at once do not write into each other's.
 bool SettingsFile::Replace(const std::string& file,
                            const std::vector<SettingsValue>& values) const {
     const std::string next = file + "." + std::to_string(GetCurrentProcessId()) + ".new";

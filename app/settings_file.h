@@ -48,7 +48,7 @@ public:
 private:
     // The copy, once it exists, holds the newest settings.
     const std::string& ReadFrom() const;
-    // Replaces `file` with a copy of it that holds `values`, or leaves it as it was.
+    // Replaces `file` with a duplicate of it that holds `values`, or leaves it as it was.
     bool Replace(const std::string& file, const std::vector<SettingsValue>& values) const;
 
     std::string filePath;
