@@ -15,6 +15,7 @@
 #include "win/application.h"
 #include "win/paint_context.h"
 #include "win/rect_conversion.h"
+#include "win/uncoalesced_timer.h"
 #include "win/window_dc.h"
 
 namespace {
@@ -87,7 +88,7 @@ bool ClockWindow::OnInitDialog() {
 
     // The first tick comes just past the next second; every tick aims the one after it.
     tickPeriod = SecondTicker::DelayToNextSecond(now());
-    timerId = SetTimer(Handle(), kClockTimerId, tickPeriod, nullptr);
+    timerId = SetUncoalescedTimer(Handle(), kClockTimerId, tickPeriod);
     popupMenu.reset(LoadMenuA(Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
     timeJumps.Start(Handle());
     return true;
@@ -275,7 +276,7 @@ void ClockWindow::OnTimer() {
     // A timer already running at the period wanted is left alone: setting it costs a round trip
     // to the window server, whose timers keep their phase.
     if (const unsigned period = SecondTicker::NextPeriod(time); period != tickPeriod) {
-        SetTimer(Handle(), kClockTimerId, period, nullptr);
+        SetUncoalescedTimer(Handle(), kClockTimerId, period);
         tickPeriod = period;
     }
     ReturnHome();
@@ -391,6 +392,7 @@ void ClockWindow::OnScreensChanged(std::optional<Rect> suggested) {
     }
     if (const std::optional<Point> to = placement.ScreensChanged(screens))
         MoveTo(*to);
+    SaveSettings();  // wherever the change took the clock, as after every other move
 }
 
 void ClockWindow::ReturnHome() {

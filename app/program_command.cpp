@@ -9,15 +9,10 @@ char PathCharacter(char c) {
     return c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
 
-// The program a command line starts: the quoted first word, else everything up to a blank.
-std::string_view FirstWord(std::string_view command) {
-    while (!command.empty() && command.front() == ' ')
-        command.remove_prefix(1);
-    if (!command.empty() && command.front() == '"') {
-        command.remove_prefix(1);
-        return command.substr(0, command.find('"'));
-    }
-    return command.substr(0, command.find(' '));
+bool SamePath(std::string_view path, std::string_view program) {
+    return !program.empty() &&
+           std::equal(path.begin(), path.end(), program.begin(), program.end(),
+                      [](char a, char b) { return PathCharacter(a) == PathCharacter(b); });
 }
 
 }  // namespace
@@ -30,8 +25,14 @@ std::string QuotedCommand(std::string_view program) {
 }
 
 bool StartsProgram(std::string_view command, std::string_view program) {
-    const std::string_view first = FirstWord(command);
-    return !program.empty() &&
-           std::equal(first.begin(), first.end(), program.begin(), program.end(),
-                      [](char a, char b) { return PathCharacter(a) == PathCharacter(b); });
+    while (!command.empty() && command.front() == ' ')
+        command.remove_prefix(1);
+    if (!command.empty() && command.front() == '"') {
+        command.remove_prefix(1);
+        return SamePath(command.substr(0, command.find('"')), program);
+    }
+    // Unquoted, Windows tries the words up to each blank in turn as the program's path, so a
+    // path with blanks in it still names the program when a blank or the end follows it.
+    return SamePath(command.substr(0, program.size()), program) &&
+           (command.size() == program.size() || command[program.size()] == ' ');
 }

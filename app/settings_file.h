@@ -5,6 +5,9 @@
 // The file lives in the Windows folder. Where that folder cannot be written (a program without
 // administrator rights on current Windows), the same keys go to a copy in the user's
 // application-data folder, which is read first whenever it exists.
+//
+// A save replaces the file at once, never key by key: a save cut off at shutdown, or two copies
+// of the program saving at the same moment, leave one whole save or the other.
 
 #include <windows.h>
 
@@ -20,13 +23,12 @@ struct SettingsValue {
 
 class SettingsFile {
 public:
-    // How a value is written to a file: the platform's WritePrivateProfileStringA, unless a
-    // test stands in for it.
+    // How the values of a save are written, and the file then let go of: the platform's
+    // WritePrivateProfileStringA, unless a test stands in for it.
     using ProfileWriter = BOOL(WINAPI*)(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file);
 
-    // `fileName` without a directory lands in the Windows folder; `fallbackPath` is the full
-    // path of the copy.
-    SettingsFile(std::string fileName, std::string fallbackPath,
+    // `filePath` and `fallbackPath` are the full paths of the file and of its copy.
+    SettingsFile(std::string filePath, std::string fallbackPath,
                  ProfileWriter writer = WritePrivateProfileStringA);
 
     // "<exe>.INI" in the Windows folder, with its copy in "%APPDATA%\<exe>\<exe>.INI".
@@ -36,9 +38,9 @@ public:
     // A value that is not a number reads as the platform's integer conversion gives it.
     int ReadInt(const char* section, const char* key, int fallback) const;
 
-    // Writes every value to the main file. Where any of them did not land there, or where the
-    // copy exists (it is read first), every value goes to the copy as well, so that the copy
-    // never holds part of a save. True when each value reached at least one of the two files.
+    // Writes every value to the main file. Where the save did not land there, or where the copy
+    // exists (it is read first), it goes to the copy as well. True when every value reached at
+    // least one of the two files.
     bool Write(const std::vector<SettingsValue>& values) const;
     bool WriteString(const char* section, const char* key, const std::string& value) const;
     bool WriteInt(const char* section, const char* key, int value) const;
@@ -46,8 +48,10 @@ public:
 private:
     // The copy, once it exists, holds the newest settings.
     const std::string& ReadFrom() const;
+    // Replaces `file` with a duplicate of it that holds `values`, or leaves it as it was.
+    bool Replace(const std::string& file, const std::vector<SettingsValue>& values) const;
 
-    std::string fileName;
+    std::string filePath;
     std::string fallbackPath;
     ProfileWriter writer;
 };

@@ -11,6 +11,10 @@ namespace {
 
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kValueName[] = "Zentrix";
+// Where Task Manager and the Settings app keep, under the same name, whether the user lets
+// Windows start the program: a binary value whose first byte is odd when the user does not.
+constexpr char kApprovedKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 
 UniqueKey OpenRunKey(REGSAM access) {
     HKEY opened = nullptr;
@@ -18,6 +22,20 @@ UniqueKey OpenRunKey(REGSAM access) {
                         nullptr) != ERROR_SUCCESS)
         return UniqueKey();
     return UniqueKey(opened);
+}
+
+bool DisabledByUser() {
+    BYTE approval[64] = {};
+    DWORD size = sizeof approval;
+    return RegGetValueA(HKEY_CURRENT_USER, kApprovedKey, kValueName, RRF_RT_REG_BINARY, nullptr,
+                        approval, &size) == ERROR_SUCCESS &&
+           size > 0 && (approval[0] & 1) != 0;
+}
+
+// Without the user's mark Windows starts what the list holds.
+bool ClearDisabledByUser() {
+    const LONG deleted = RegDeleteKeyValueA(HKEY_CURRENT_USER, kApprovedKey, kValueName);
+    return deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND;
 }
 
 }  // namespace
@@ -35,7 +53,7 @@ bool StartsWithWindows(const std::string& program) {
                          reinterpret_cast<BYTE*>(command.data()), &size) != ERROR_SUCCESS)
         return false;
     command.resize(std::min<size_t>(size, command.find('\0')));
-    return StartsProgram(command, program);
+    return StartsProgram(command, program) && !DisabledByUser();
 }
 
 bool SetStartsWithWindows(const std::string& program, bool on) {
@@ -49,5 +67,6 @@ bool SetStartsWithWindows(const std::string& program, bool on) {
     const std::string command = QuotedCommand(program);
     return RegSetValueExA(key.get(), kValueName, 0, REG_SZ,
                           reinterpret_cast<const BYTE*>(command.c_str()),
-                          static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS;
+                          static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS &&
+           ClearDisabledByUser();
 }

@@ -20,6 +20,7 @@ TOP, LEFT, RIGHT, FLOATING, AUTO_MOVE = "Dock &Top", "Dock &Left", "Dock &Right"
     "&Auto Move"
 START = "Start with &Windows"
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+APPROVED_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
 
 KEY = (255, 0, 255)
 ROOT_COLOUR = (255, 255, 255)
@@ -190,14 +191,15 @@ class MenuTest(unittest.TestCase):
 
     # -- Start with Windows ------------------------------------------------------------------
 
-    def run_value(self):
-        """The value "Zentrix" in the user's list of programs Windows starts, or None."""
+    def run_value(self, key=RUN_KEY):
+        """The value "Zentrix" under key, by default the user's list of programs Windows
+        starts, or None."""
         try:
-            listed = self.clock.wine("reg", "query", RUN_KEY, "/v", "Zentrix")
+            listed = self.clock.wine("reg", "query", key, "/v", "Zentrix")
         except Exception:
             return None
-        line = next((line for line in listed.splitlines() if "REG_SZ" in line), None)
-        return line.split("REG_SZ", 1)[1].strip() if line else None
+        line = next((line for line in listed.splitlines() if "REG_" in line), None)
+        return line.split(None, 2)[2].strip() if line else None
 
     def test_start_with_windows_follows_the_list_of_programs_windows_starts(self):
         self.start(300)
@@ -216,6 +218,13 @@ class MenuTest(unittest.TestCase):
         items = self.open_checked_menu(340, 17, {TOP, AUTO_MOVE, START})
         self.choose(items, START)
         self.assertIsNone(self.run_value())
+        # Disabled in Task Manager: not checked; chosen, Windows is to start it again.
+        self.choose(self.open_checked_menu(350, 17, {TOP, AUTO_MOVE}), START)
+        self.clock.wine("reg", "add", APPROVED_KEY, "/v", "Zentrix", "/t", "REG_BINARY", "/d",
+                        "03" + "00" * 11, "/f")
+        self.choose(self.open_checked_menu(360, 17, {TOP, AUTO_MOVE}), START)
+        self.assertEqual(self.run_value(), f'"{program}"')
+        self.assertIsNone(self.run_value(APPROVED_KEY))
 
     # -- Exit --------------------------------------------------------------------------------
 

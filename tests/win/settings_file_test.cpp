@@ -4,6 +4,11 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+
 #include "tests/win/test_files.h"
 
 namespace {
@@ -57,16 +62,20 @@ TEST_F(SettingsFileTest, AnUnwritableMainFileSendsTheSettingsToTheCopy) {
     EXPECT_EQ(ReadDirectly(copy, "x"), "3");
 }
 
-// Stands in for a main file that fails part-way through a save: every value but "y" lands.
+// Stands in for a main file that fails part-way through a save: every value but "y" lands, in
+// the file or in any file whose name begins with its own.
 std::string partlyFailingFile;
 BOOL WINAPI FailYOnTheMainFile(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file) {
-    if (file == partlyFailingFile && key && std::string(key) == "y")
+    if (std::string_view(file).starts_with(partlyFailingFile) && key && std::string(key) == "y")
         return FALSE;
     return WritePrivateProfileStringA(section, key, value, file);
 }
 
-// The copy is read first once it exists, so it must never hold part of a save.
+// A save cut off part-way leaves the main file as it was, whole. The copy is read first once it
+// exists, so it must never hold part of a save.
 TEST_F(SettingsFileTest, ASaveThatFailsPartWayLeavesEveryValueInTheCopy) {
+    const std::string before = "[position]\r\nx=1\r\ny=2\r\n[skin]\r\nname=back2\r\n";
+    folder.Write("Zentrix.INI", before);
     partlyFailingFile = main;
     const SettingsFile partly(main, copy, FailYOnTheMainFile);
     EXPECT_TRUE(
@@ -75,6 +84,11 @@ TEST_F(SettingsFileTest, ASaveThatFailsPartWayLeavesEveryValueInTheCopy) {
     EXPECT_EQ(ReadDirectly(copy, "y"), "6");
     EXPECT_EQ(partly.ReadString("skin", "name", "back2"), "neon");
     EXPECT_EQ(partly.ReadInt("position", "x", 0), 5);
+
+    std::ifstream mainFile(main, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(mainFile), {}), before);
+    // The file and the copy's folder, and nothing a save left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / ""), {}), 2);
 }
 
 TEST_F(SettingsFileTest, ValuesThatAreNotNumbersReadAsThePlatformConvertsThem) {
