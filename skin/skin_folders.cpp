@@ -16,6 +16,16 @@ bool IsFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// `name` inside `folder`, where "" is the working directory.
+std::string Join(const std::string& folder, const std::string& name) {
+    return folder.empty() ? name : folder + "\\" + name;
+}
+
+// The folders that hold skins, in the order they are searched; "" is the working directory.
+std::vector<std::string> SkinPlaces(const std::string& programFolder) {
+    return {"", programFolder, Join(programFolder, "skins")};
+}
+
 bool IsAbsolute(const std::string& path) {
     return path.starts_with("\\") || path.starts_with("/") || path.find(':') != std::string::npos;
 }
@@ -39,15 +49,14 @@ struct CaseInsensitiveLess {
 
 // Adds the skin folders of `folder` ("" for the working directory) that `names` lacks.
 void AddSkinsOf(const std::string& folder, std::set<std::string, CaseInsensitiveLess>& names) {
-    const std::string prefix = folder.empty() ? "" : folder + "\\";
     WIN32_FIND_DATAA entry{};
-    const UniqueFind search(FindFirstFileA((prefix + "*.*").c_str(), &entry));
+    const UniqueFind search(FindFirstFileA(Join(folder, "*.*").c_str(), &entry));
     if (!search)
         return;
     do {
         const std::string name = entry.cFileName;
         if (name != "." && name != ".." && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-            HoldsConfig(prefix + name))
+            HoldsConfig(Join(folder, name)))
             names.insert(name);
     } while (FindNextFileA(search.get(), &entry));
 }
@@ -55,15 +64,18 @@ void AddSkinsOf(const std::string& folder, std::set<std::string, CaseInsensitive
 }  // namespace
 
 std::string LocateSkin(const std::string& name, const std::string& programFolder) {
-    if (name.empty() || IsAbsolute(name) || IsFolder(name))
+    if (name.empty() || IsAbsolute(name))
         return name;
-    const std::string besideProgram = programFolder + "\\" + name;
-    return IsFolder(besideProgram) ? besideProgram : name;
+    for (const std::string& place : SkinPlaces(programFolder)) {
+        if (const std::string folder = Join(place, name); IsFolder(folder))
+            return folder;
+    }
+    return name;
 }
 
 std::vector<std::string> SkinNames(const std::string& programFolder) {
     std::set<std::string, CaseInsensitiveLess> names;
-    AddSkinsOf("", names);
-    AddSkinsOf(programFolder, names);
+    for (const std::string& place : SkinPlaces(programFolder))
+        AddSkinsOf(place, names);
     return {names.begin(), names.end()};
 }

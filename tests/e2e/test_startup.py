@@ -5,14 +5,17 @@ import os
 import shutil
 import time
 import unittest
+import zipfile
 from pathlib import Path
 
-from harness import (DEFAULT_SCREEN, WM_CLOSE, WM_COMMAND, WS_BORDER, WS_CAPTION,
-                     WS_EX_TOOLWINDOW, WS_POPUP, WS_THICKFRAME, Bitmap, ClockSession)
+from harness import (DEFAULT_SCREEN, MESSAGE_CAPTION, WM_CLOSE, WM_COMMAND, WS_BORDER,
+                     WS_CAPTION, WS_EX_TOOLWINDOW, WS_POPUP, WS_THICKFRAME, Bitmap, ClockSession)
 
 WM_QUERYENDSESSION = 0x0011
 WM_ENDSESSION = 0x0016
+IDM_SELECT_SKIN = 32771
 IDM_AUTO_MOVE = 32777
+IDC_SKIN_LIST = 1000
 
 DEFAULT_SKIN = "back2"
 # The display's root window, seen through the holes of the clock's shape.
@@ -175,6 +178,30 @@ class EndOfRunTest(unittest.TestCase, PlacementAssertions):
             background = skin_background(DEFAULT_SKIN)
             self.assertEqual((window["width"], window["height"]),
                              (background.width, background.height))
+
+    def test_the_unpacked_distribution_shows_its_default_skin_wherever_it_is_started(self):
+        with ClockSession(start=False) as clock:
+            unpacked = clock.workdir.parent / "Zentrix"
+            with zipfile.ZipFile(os.environ["ZENTRIX_PACKAGE"]) as package:
+                package.extractall(unpacked)
+            clock.exe = unpacked / clock.exe.name
+            background = skin_background(DEFAULT_SKIN)
+            for folder in (unpacked, clock.workdir):
+                with self.subTest(started_in=folder.name):
+                    clock.workdir = folder
+                    window = clock.start()
+                    self.assertIsNone(clock.top_window(MESSAGE_CAPTION))
+                    self.assertEqual((window["width"], window["height"]),
+                                     (background.width, background.height))
+                    # The chooser offers the sample skins as well.
+                    clock.post(WM_COMMAND, IDM_SELECT_SKIN)
+                    chooser = clock.wait_for(lambda: clock.top_window("Select Skin"))
+                    skin_list = next(child for child in clock.driver("text", chooser["hwnd"])
+                                     ["children"] if child["id"] == IDC_SKIN_LIST)
+                    listed = clock.driver("items", skin_list["hwnd"])["items"]
+                    self.assertEqual([item["text"] for item in listed],
+                                     ["back2", "neon", "sidebar"])
+                    clock.stop()
 
     def test_a_full_screen_window_in_front_sends_the_clock_behind_it_until_it_goes(self):
         with ClockSession(skins=[DEFAULT_SKIN], start=False) as clock:
