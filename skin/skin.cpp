@@ -19,3 +19,10 @@ Skin LoadSkinFolder(const std::string& name) {
         skin.glyphLoads[i] = skin.glyphs[i].Load(GlyphPath(name, i));
     return skin;
 }
+
+Skin MissingSkin() {
+    Skin skin;
+    skin.backgroundLoad = BmpError::CannotOpen;
+    skin.glyphLoads.fill(BmpError::CannotOpen);
+    return skin;
+}

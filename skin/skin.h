@@ -26,3 +26,6 @@ struct Skin {
 // config.ini, then its background and glyphs. A picture that cannot be loaded stays empty, and
 // its load says why.
 Skin LoadSkinFolder(const std::string& name);
+
+// A skin of a folder that is not there: none of its pictures loads.
+Skin MissingSkin();

@@ -26,10 +26,6 @@ std::vector<std::string> SkinPlaces(const std::string& programFolder) {
     return {"", programFolder, Join(programFolder, "skins")};
 }
 
-bool IsAbsolute(const std::string& path) {
-    return path.starts_with("\\") || path.starts_with("/") || path.find(':') != std::string::npos;
-}
-
 // A skin folder holds config.ini, as a file or (oddly, but it counts) as a folder.
 bool HoldsConfig(const std::string& folder) {
     WIN32_FIND_DATAA found{};
@@ -55,20 +51,29 @@ void AddSkinsOf(const std::string& folder, std::set<std::string, CaseInsensitive
         return;
     do {
         const std::string name = entry.cFileName;
-        if (name != "." && name != ".." && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-            HoldsConfig(Join(folder, name)))
+        // Only the names that the lookup takes: a folder such as "a..b" is never offered.
+        if (name != "." && IsSkinName(name) &&
+            (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && HoldsConfig(Join(folder, name)))
             names.insert(name);
     } while (FindNextFileA(search.get(), &entry));
 }
 
 }  // namespace
 
-std::string LocateSkin(const std::string& name, const std::string& programFolder) {
-    if (name.empty() || IsAbsolute(name))
-        return name;
-    for (const std::string& place : SkinPlaces(programFolder)) {
-        if (const std::string folder = Join(place, name); IsFolder(folder))
-            return folder;
+std::optional<std::string> LocateSkin(const std::string& name, const std::string& programFolder) {
+    if (!IsSkinName(name))
+        return std::nullopt;
+    std::vector<std::string> folders;
+    for (const std::string& place : SkinPlaces(programFolder))
+        folders.push_back(Join(place, name));
+    // A skin folder of the name wins wherever it is, as the chooser offers only those. A folder
+    // of the name without config.ini, which may still be a skin of defaults, comes next; a name
+    // found nowhere is missed in the working directory, and the user is told so.
+    for (bool (*found)(const std::string&) : {HoldsConfig, IsFolder}) {
+        for (const std::string& folder : folders) {
+            if (found(folder))
+                return folder;
+        }
     }
     return name;
 }

@@ -152,6 +152,24 @@ TEST_F(LoadSkinTest, ASkinWithoutItsBackgroundChangesNothing) {
     EXPECT_EQ(clock.skin.Loaded().glyphs[7].Width(), 2);  // "other" has none of its own
 }
 
+// A folder of the skin's name that is no skin does not hide the skin beside the program; a name
+// that is a path of its own is not looked up at all and reads as missing.
+TEST_F(LoadSkinTest, ASkinIsLookedUpWhereItIsASkin) {
+    WriteSkin("shadowed", Cornered(kGreen), "");
+    WriteSkin("program/shadowed", {5, 1, std::vector<COLORREF>(5, kInk)}, "[Bitmaps]\r\n");
+    ShownSkin skin(folder / "program", "start", std::nullopt);
+    const std::optional<SkinFit> fit = skin.Switch("shadowed", DockTop, 96);
+    ASSERT_TRUE(fit);
+    EXPECT_EQ(fit->size, (Size{5, 1}));
+    for (const std::string& name : {folder / "start", std::string("start\\..\\start"),
+                                    std::string("\\\\server\\share\\start")}) {
+        std::string whyNot;
+        EXPECT_FALSE(skin.Switch(name, DockTop, 96, &whyNot));
+        EXPECT_EQ(whyNot,
+                  CannotShowSkinText(name, name + "\\back.bmp", "is missing or cannot be opened"));
+    }
+}
+
 // A dock command whose skin can no longer be read shows the skin as it was read before, on
 // the new edge.
 TEST_F(LoadSkinTest, ADockCommandKeepsASkinWhoseFilesHaveGone) {
