@@ -8,11 +8,12 @@
 
 #include "skin/skin_files.h"
 #include "win/unique_handle.h"
+#include "win/wide_text.h"
 
 namespace {
 
 bool IsFolder(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -28,8 +29,9 @@ std::vector<std::string> SkinPlaces(const std::string& programFolder) {
 
 // A skin folder holds config.ini, as a file or (oddly, but it counts) as a folder.
 bool HoldsConfig(const std::string& folder) {
-    WIN32_FIND_DATAA found{};
-    return static_cast<bool>(UniqueFind(FindFirstFileA(SkinConfigPath(folder).c_str(), &found)));
+    WIN32_FIND_DATAW found{};
+    return static_cast<bool>(
+        UniqueFind(FindFirstFileW(Widen(SkinConfigPath(folder)).c_str(), &found)));
 }
 
 // Folder names as Windows compares them: without regard to case.
@@ -45,17 +47,17 @@ struct CaseInsensitiveLess {
 
 // Adds the skin folders of `folder` ("" for the working directory) that `names` lacks.
 void AddSkinsOf(const std::string& folder, std::set<std::string, CaseInsensitiveLess>& names) {
-    WIN32_FIND_DATAA entry{};
-    const UniqueFind search(FindFirstFileA(Join(folder, "*.*").c_str(), &entry));
+    WIN32_FIND_DATAW entry{};
+    const UniqueFind search(FindFirstFileW(Widen(Join(folder, "*.*")).c_str(), &entry));
     if (!search)
         return;
     do {
-        const std::string name = entry.cFileName;
+        const std::string name = Narrow(entry.cFileName);
         // Only the names that the lookup takes: a folder such as "a..b" is never offered.
         if (name != "." && IsSkinName(name) &&
             (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && HoldsConfig(Join(folder, name)))
             names.insert(name);
-    } while (FindNextFileA(search.get(), &entry));
+    } while (FindNextFileW(search.get(), &entry));
 }
 
 }  // namespace
