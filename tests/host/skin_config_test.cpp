@@ -282,7 +282,7 @@ TEST_F(SkinConfigTest, ReadingStopsAtTheLineCap) {
 
     // So nothing past kMaxFileBytes is read, even where each line is as long as a read takes.
     std::string longest;
-    for (int i = 0; i <= SkinConfig::kMaxLines; ++i)
+    while (longest.size() <= SkinConfig::kMaxFileBytes)
         longest += Pattern(1021) + "\r\n";
     Load(longest);
     const Lines whole = config.lines;

@@ -3,6 +3,7 @@
 #include "app/settings_file.h"
 #include "image/region_runs.h"
 #include "res/resource.h"
+#include "skin/skin_folders.h"
 #include "tests/win/clock_probe.h"
 #include "tests/win/message_box_watcher.h"
 #include "tests/win/test_files.h"
@@ -152,15 +153,15 @@ TEST_F(LoadSkinTest, ASkinWithoutItsBackgroundChangesNothing) {
     EXPECT_EQ(clock.skin.Loaded().glyphs[7].Width(), 2);  // "other" has none of its own
 }
 
-// A folder of the skin's name that is no skin does not hide the skin beside the program; a name
-// that is a path of its own is not looked up at all and reads as missing.
+// A folder of the skin's name that is no skin does not hide the skin beside the program, whose
+// skins folder is searched too; a name that is a path of its own is not looked up at all.
 TEST_F(LoadSkinTest, ASkinIsLookedUpWhereItIsASkin) {
     WriteSkin("shadowed", Cornered(kGreen), "");
     WriteSkin("program/shadowed", {5, 1, std::vector<COLORREF>(5, kInk)}, "[Bitmaps]\r\n");
     ShownSkin skin(folder / "program", "start", std::nullopt);
-    const std::optional<SkinFit> fit = skin.Switch("shadowed", DockTop, 96);
-    ASSERT_TRUE(fit);
-    EXPECT_EQ(fit->size, (Size{5, 1}));
+    EXPECT_EQ(skin.Switch("shadowed", DockTop, 96).value().size, (Size{5, 1}));
+    WriteSkin("program/skins/inner", Cornered(kInk), "[Bitmaps]\r\n");
+    EXPECT_EQ(SkinNames(folder / "program"), (std::vector<std::string>{"inner", "shadowed"}));
     for (const std::string& name : {folder / "start", std::string("start\\..\\start"),
                                     std::string("\\\\server\\share\\start")}) {
         std::string whyNot;
