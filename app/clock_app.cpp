@@ -2,10 +2,12 @@
 
 #include <winsock2.h>
 
+#include <iterator>
 #include <string>
 
 #include "app/clock_window.h"
 #include "res/resource.h"
+#include "win/wide_text.h"
 
 bool ClockApp::StartSockets() {
     WSADATA data{};
@@ -20,9 +22,9 @@ bool ClockApp::StartSockets() {
 
 bool ClockApp::InitInstance() {
     if (!startSockets()) {
-        char text[256] = {};
-        LoadStringA(Instance(), IDS_SOCKETS_INIT_FAILED, text, sizeof text);
-        ShowMessage(text);
+        wchar_t text[256] = {};
+        LoadStringW(Instance(), IDS_SOCKETS_INIT_FAILED, text, static_cast<int>(std::size(text)));
+        ShowMessage(Narrow(text).c_str());
         return false;
     }
     ClockWindow clock(*this);

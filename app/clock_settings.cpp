@@ -4,10 +4,13 @@
 #include <vector>
 
 #include "face/zoom.h"
+#include "win/wide_text.h"
 
 ClockSettings ClockSettings::Read(const SettingsFile& file) {
     ClockSettings settings;
-    settings.skinName = file.ReadString("skin", "name", settings.skinName.c_str());
+    // The file holds the name in the ANSI code page, as it always has; the program in UTF-8.
+    settings.skinName =
+        Narrow(Widen(file.ReadString("skin", "name", settings.skinName.c_str()), CP_ACP));
     settings.position = {file.ReadInt("position", "x", settings.position.x),
                          file.ReadInt("position", "y", settings.position.y)};
     if (const std::string choice = file.ReadString("display", "zoom", ""); !choice.empty()) {
@@ -21,7 +24,7 @@ ClockSettings ClockSettings::Read(const SettingsFile& file) {
 bool ClockSettings::Write(const SettingsFile& file) const {
     std::vector<SettingsValue> values{{"position", "x", std::to_string(position.x)},
                                       {"position", "y", std::to_string(position.y)},
-                                      {"skin", "name", skinName}};
+                                      {"skin", "name", Narrow(Widen(skinName), CP_ACP)}};
     if (zoomChoice)
         values.push_back({"display", "zoom", std::to_string(*zoomChoice)});
     return file.Write(values);

@@ -13,12 +13,13 @@ std::optional<SkinFit> ShownSkin::Switch(const std::string& newName, DockMode mo
     // The face is given back while the new skin is read: a skin at the size limit is then never
     // held beside the old skin's face as well as the old skin.
     face.Release();
-    const std::string folder = LocateSkin(newName, programFolder);
-    Skin loaded = LoadSkinFolder(folder);
+    const std::optional<std::string> folder = LocateSkin(newName, programFolder);
+    Skin loaded = folder ? LoadSkinFolder(*folder) : MissingSkin();
     if (!loaded.backgroundLoad) {
         if (whyNot) {
-            *whyNot = CannotShowSkinText(newName, SkinImagePath(folder, loaded.values.background),
-                                         loaded.backgroundLoad.Text());
+            *whyNot = CannotShowSkinText(
+                newName, SkinImagePath(folder.value_or(newName), loaded.values.background),
+                loaded.backgroundLoad.Text());
         }
         face.Update(time);  // the same face as before, composed again; the screen never lost it
         return std::nullopt;

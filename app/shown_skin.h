@@ -31,8 +31,9 @@ struct FaceChange {
 
 class ShownSkin {
 public:
-    // Skins are looked for in the working directory, then in `programFolder`. Nothing is shown
-    // until a Switch: `name` and `zoomChoice` are what the settings hold.
+    // Skins are looked for in the working directory, then beside the program in `programFolder`
+    // (skin/skin_folders.h). Nothing is shown until a Switch: `name` and `zoomChoice` are what
+    // the settings hold.
     ShownSkin(std::string programFolder, std::string name, std::optional<int> zoomChoice);
 
     const std::string& Name() const { return name; }

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "win/wide_text.h"
+
 UniqueFile OpenForReading(const std::string& path) {
     // Shared with everyone: an editor or a second clock may hold a skin file open meanwhile.
     constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    return UniqueFile(CreateFileA(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    return UniqueFile(CreateFileW(Widen(path).c_str(), GENERIC_READ, kShareAll, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 std::vector<std::uint8_t> ReadUpTo(HANDLE file, std::size_t count) {

@@ -10,8 +10,8 @@
 
 #include "win/unique_handle.h"
 
-// Opens an existing file for reading, letting others read, write or delete it meanwhile; null
-// when it cannot be opened.
+// Opens the existing file at the UTF-8 `path` for reading, letting others read, write or delete
+// it meanwhile; null when it cannot be opened.
 UniqueFile OpenForReading(const std::string& path);
 
 // Up to `count` bytes from the file's current position; fewer where the file ends early.

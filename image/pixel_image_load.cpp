@@ -9,6 +9,7 @@
 #include "image/pixel_image.h"
 #include "image/targa_decoder.h"
 #include "image/targa_reader.h"
+#include "win/wide_text.h"
 
 ImageLoad PixelImage::Load(const std::string& path) {
     if (IsTargaPath(path))
@@ -44,8 +45,8 @@ ImageLoad PixelImage::LoadBmp(const std::string& path) {
     // A file refused here is like one that cannot be read: the previous picture stays.
     if (const BmpError error = CheckBmpFile(path); error != BmpError::None)
         return error;
-    const UniqueBitmap loaded(static_cast<HBITMAP>(LoadImageA(
-        nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+    const UniqueBitmap loaded(static_cast<HBITMAP>(LoadImageW(
+        nullptr, Widen(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
     if (!loaded)
         return BmpError::Unreadable;
 

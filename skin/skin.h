@@ -22,7 +22,14 @@ struct Skin {
     void KeepGlyphsMissingFrom(Skin& previous);
 };
 
+// The config.ini of the skin folder `folder`, read as SkinConfig::LoadFile reads a file but
+// through the same wide file functions as the pictures beside it; no lines where there is none.
+SkinConfig ReadSkinConfig(const std::string& folder);
+
 // Reads the skin folder `name`, a path relative to the working directory taken literally: its
 // config.ini, then its background and glyphs. A picture that cannot be loaded stays empty, and
 // its load says why.
 Skin LoadSkinFolder(const std::string& name);
+
+// A skin of a folder that is not there: none of its pictures loads.
+Skin MissingSkin();

@@ -1,6 +1,7 @@
 #pragma once
 // A skin's config.ini held as its lines, queried by section and key with strict, literal matching.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,9 @@ public:
     // corrupt or hostile file can cost (at most 1022 characters a line, so about 4 MiB of text)
     // and how long each query's scan from the top can take.
     static constexpr int kMaxLines = 4096;
+    // No read reaches further into a file than this: kMaxLines reads of at most 1022 characters
+    // and the CR LF that ends each.
+    static constexpr std::size_t kMaxFileBytes = kMaxLines * 1024;
 
     SkinConfig() = default;
     virtual ~SkinConfig() = default;

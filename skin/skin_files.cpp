@@ -10,6 +10,11 @@ SkinValues ReadSkinValues(const SkinConfig& config) {
     return settings;
 }
 
+bool IsSkinName(std::string_view name) {
+    return !name.empty() && name.front() != '\\' && name.front() != '/' &&
+           name.find(':') == std::string_view::npos && name.find("..") == std::string_view::npos;
+}
+
 std::string SkinConfigPath(const std::string& skin) {
     return skin + "\\config.ini";
 }

@@ -3,6 +3,7 @@
 // config.ini gives, with the defaults for whatever it leaves out.
 
 #include <string>
+#include <string_view>
 
 #include "image/pixel_ops.h"
 #include "skin/skin_config.h"
@@ -25,6 +26,11 @@ struct SkinValues {
 
 // Only found keys replace the defaults; a found key without digits reads as 0.
 SkinValues ReadSkinValues(const SkinConfig& config);
+
+// Whether `name` names a skin: a folder to look up in the places that hold skins. A name that
+// is empty, a path of its own (with a drive, from the root, or a UNC path such as
+// \\server\share) or that holds ".." would reach elsewhere, and names none.
+bool IsSkinName(std::string_view name);
 
 // Paths inside the skin folder `skin`, joined with a backslash; names are used literally.
 std::string SkinConfigPath(const std::string& skin);

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "win/wide_text.h"
+
 Application* Application::current = nullptr;
 
 namespace {
@@ -23,13 +25,13 @@ std::string FolderOf(const std::string& path) {
 }
 
 std::string ModulePath(HINSTANCE instance) {
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
-            GetModuleFileNameA(instance, path.data(), static_cast<DWORD>(path.size()));
+            GetModuleFileNameW(instance, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
-            return path;
+            return Narrow(path);
         }
         path.resize(path.size() * 2);
     }
@@ -54,7 +56,7 @@ int Application::Run(HINSTANCE moduleInstance) {
 }
 
 void Application::ShowMessage(const char* text, HWND owner) const {
-    MessageBoxA(owner, text, AppName().c_str(), MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(owner, Widen(text).c_str(), Widen(AppName()).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool Application::OnCommand(int) {

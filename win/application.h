@@ -21,8 +21,8 @@ public:
     int Run(HINSTANCE instance);
 
     HINSTANCE Instance() const { return instance; }
-    // The executable's full path, and its file name without directory and extension
-    // ("Zentrix").
+    // The executable's full path in UTF-8, as the program holds every path, and its file name
+    // without directory and extension ("Zentrix").
     const std::string& ExePath() const { return exePath; }
     const std::string& ExeName() const { return exeName; }
     // The folder the executable is in ("C:\dir").
@@ -33,8 +33,8 @@ public:
     Dialog* MainWindow() const { return mainWindow; }
     void SetMainWindow(Dialog* window) { mainWindow = window; }
 
-    // Shows a modal message box with the application's caption, OK and the exclamation icon,
-    // owned by `owner` when given.
+    // Shows a modal message box of the UTF-8 `text` with the application's caption, OK and the
+    // exclamation icon, owned by `owner` when given.
     void ShowMessage(const char* text, HWND owner = nullptr) const;
 
     // Commands that no window handled end here.

@@ -5,14 +5,17 @@ import os
 import shutil
 import time
 import unittest
+import zipfile
 from pathlib import Path
 
-from harness import (DEFAULT_SCREEN, WM_CLOSE, WM_COMMAND, WS_BORDER, WS_CAPTION,
-                     WS_EX_TOOLWINDOW, WS_POPUP, WS_THICKFRAME, Bitmap, ClockSession)
+from harness import (DEFAULT_SCREEN, MESSAGE_CAPTION, WM_CLOSE, WM_COMMAND, WS_BORDER,
+                     WS_CAPTION, WS_EX_TOOLWINDOW, WS_POPUP, WS_THICKFRAME, Bitmap, ClockSession)
 
 WM_QUERYENDSESSION = 0x0011
 WM_ENDSESSION = 0x0016
 IDM_AUTO_MOVE = 32777
+IDM_START_WITH_WINDOWS = 32779
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 
 DEFAULT_SKIN = "back2"
 # The display's root window, seen through the holes of the clock's shape.
@@ -211,6 +214,30 @@ class EndOfRunTest(unittest.TestCase, PlacementAssertions):
             clock.send(WM_CLOSE)
             self.assertTrue(clock.wait_exit())
             self.assertSavedWhereItStood(clock, window, "neon")
+
+    def test_the_distribution_unpacked_where_the_code_page_cannot_spell_it_finds_its_skins(self):
+        with ClockSession(start=False) as clock:
+            # File names in UTF-8 for Wine, and the code page 1252, without Cyrillic, for Windows.
+            clock.env.update(LANG="C.UTF-8", LC_ALL="C.UTF-8")
+            unpacked = clock.workdir.parent / "Часы"
+            with zipfile.ZipFile(os.environ["ZENTRIX_PACKAGE"]) as package:
+                package.extractall(unpacked)
+            clock.exe = unpacked / clock.exe.name
+            background = skin_background(DEFAULT_SKIN)
+            for folder in (unpacked, clock.workdir):
+                with self.subTest(started_in=folder.name):
+                    clock.stop()
+                    clock.workdir = folder
+                    window = clock.start()
+                    self.assertIsNone(clock.top_window(MESSAGE_CAPTION))
+                    self.assertEqual((window["width"], window["height"]),
+                                     (background.width, background.height))
+            # Start with Windows names this program (`reg query` would print it in code page 437).
+            clock.send(WM_COMMAND, IDM_START_WITH_WINDOWS)
+            exported = clock.workdir / "run.reg"
+            clock.wine("reg", "export", RUN_KEY, f"Z:{exported}", "/y")
+            program = f"Z:{clock.exe}".replace("/", "\\").replace("\\", "\\\\")
+            self.assertIn(f'"Zentrix"="\\"{program}\\""', exported.read_text(encoding="utf-16"))
 
 
 class DamagedSettingsTest(unittest.TestCase, PlacementAssertions):

@@ -279,6 +279,15 @@ TEST_F(SkinConfigTest, ReadingStopsAtTheLineCap) {
     Load(std::string(static_cast<size_t>(SkinConfig::kMaxLines + 3) * 1022, 'x'));
     ASSERT_EQ(config.lines.size(), static_cast<size_t>(SkinConfig::kMaxLines));
     EXPECT_EQ(config.lines.back(), std::string(1022, 'x'));
+
+    // So nothing past kMaxFileBytes is read, even where each line is as long as a read takes.
+    std::string longest;
+    while (longest.size() <= SkinConfig::kMaxFileBytes)
+        longest += Pattern(1021) + "\r\n";
+    Load(longest);
+    const Lines whole = config.lines;
+    config.LoadBytes(std::string_view(longest).substr(0, SkinConfig::kMaxFileBytes));
+    EXPECT_EQ(config.lines, whole);
 }
 
 TEST_F(SkinConfigTest, EachLoadReplacesTheLines) {

@@ -125,4 +125,13 @@ TEST(SkinValuesTest, PathsAreJoinedLiterallyWithABackslash) {
     EXPECT_EQ(GlyphPath("n", 0), "n\\0.bmp");
 }
 
+TEST(SkinValuesTest, ASkinNameIsAFolderLookedUpInTheSkinPlacesNotAPathOfItsOwn) {
+    for (const char* name : {"back2", "my skin", "sub\\skin", "a.b", ".hidden"})
+        EXPECT_TRUE(IsSkinName(name)) << name;
+    for (const char* name :
+         {"", "C:\\skins\\back2", "C:back2", "\\back2", "/back2", "\\\\server\\share\\back2",
+          "//server/share/back2", "..", "..\\back2", "skins/../../back2", "back2\\..", "a..b"})
+        EXPECT_FALSE(IsSkinName(name)) << name;
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include "app/settings_file.h"
 #include "image/region_runs.h"
 #include "res/resource.h"
+#include "skin/skin_folders.h"
 #include "tests/win/clock_probe.h"
 #include "tests/win/message_box_watcher.h"
 #include "tests/win/test_files.h"
@@ -150,6 +151,24 @@ TEST_F(LoadSkinTest, ASkinWithoutItsBackgroundChangesNothing) {
     EXPECT_TRUE(clock.Switch("other"));
     EXPECT_EQ(clock.WindowSize(), (Size{5, 1}));
     EXPECT_EQ(clock.skin.Loaded().glyphs[7].Width(), 2);  // "other" has none of its own
+}
+
+// A folder of the skin's name that is no skin does not hide the skin beside the program, whose
+// skins folder is searched too; a name that is a path of its own is not looked up at all.
+TEST_F(LoadSkinTest, ASkinIsLookedUpWhereItIsASkin) {
+    WriteSkin("shadowed", Cornered(kGreen), "");
+    WriteSkin("program/shadowed", {5, 1, std::vector<COLORREF>(5, kInk)}, "[Bitmaps]\r\n");
+    ShownSkin skin(folder / "program", "start", std::nullopt);
+    EXPECT_EQ(skin.Switch("shadowed", DockTop, 96).value().size, (Size{5, 1}));
+    WriteSkin("program/skins/inner", Cornered(kInk), "[Bitmaps]\r\n");
+    EXPECT_EQ(SkinNames(folder / "program"), (std::vector<std::string>{"inner", "shadowed"}));
+    for (const std::string& name : {folder / "start", std::string("start\\..\\start"),
+                                    std::string("\\\\server\\share\\start")}) {
+        std::string whyNot;
+        EXPECT_FALSE(skin.Switch(name, DockTop, 96, &whyNot));
+        EXPECT_EQ(whyNot,
+                  CannotShowSkinText(name, name + "\\back.bmp", "is missing or cannot be opened"));
+    }
 }
 
 // A dock command whose skin can no longer be read shows the skin as it was read before, on

@@ -1,12 +1,13 @@
 #include "tools/zentrix_skin/face_preview.h"
 
 #include <cstdint>
-#include <fstream>
 #include <vector>
 
 #include "face/clock_face.h"
 #include "image/bmp_encoder.h"
 #include "skin/skin.h"
+#include "win/unique_handle.h"
+#include "win/wide_text.h"
 
 bool WriteFacePreview(const std::string& folder, std::string_view time, DockMode mode, int zoom,
                       const std::string& outPath) {
@@ -18,8 +19,11 @@ bool WriteFacePreview(const std::string& folder, std::string_view time, DockMode
     if (shown.IsEmpty())
         return false;
     const std::vector<std::uint8_t> bytes = EncodeBmp24(shown.Pixels());
-    std::ofstream out(outPath, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out.flush());
+    const UniqueFile out(CreateFileW(Widen(outPath).c_str(), GENERIC_WRITE, 0, nullptr,
+                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    return out &&
+           WriteFile(out.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                     nullptr) &&
+           written == bytes.size();
 }

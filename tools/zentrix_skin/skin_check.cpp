@@ -1,7 +1,6 @@
 #include "tools/zentrix_skin/skin_check.h"
 
 #include <cstdint>
-#include <fstream>
 #include <iomanip>
 #include <iterator>
 #include <optional>
@@ -9,6 +8,7 @@
 
 #include "face/face_layout.h"
 #include "image/bmp_header.h"
+#include "image/file_bytes.h"
 #include "skin/skin.h"
 #include "skin/skin_lint.h"
 #include "skin/skin_metrics.h"
@@ -19,15 +19,11 @@ namespace {
 constexpr std::string_view kWidestTime = "88:88:88";
 
 std::vector<std::uint8_t> FileStart(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::vector<std::uint8_t> bytes(kBmpHeaderBytes);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<size_t>(file.gcount()));
-    return bytes;
+    return ReadUpTo(OpenForReading(path).get(), kBmpHeaderBytes);
 }
 
 bool FileExists(const std::string& path) {
-    return std::ifstream(path, std::ios::binary).is_open();
+    return static_cast<bool>(OpenForReading(path));
 }
 
 class Report {
@@ -71,9 +67,7 @@ void CheckConfig(const std::string& folder, const Skin& skin, Report& report) {
     if (!FileExists(path)) {
         report.Problem("missing file " + path + "; every setting takes its default");
     } else {
-        SkinConfig config;
-        config.LoadFile(path);
-        for (const LintFinding& finding : LintSkinConfig(config))
+        for (const LintFinding& finding : LintSkinConfig(ReadSkinConfig(folder)))
             report.Problem("config.ini line " + std::to_string(finding.line) + ": " +
                            finding.message);
     }

@@ -5,11 +5,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "face/dock_mode.h"
 #include "face/zoom.h"
 #include "tools/zentrix_skin/face_preview.h"
 #include "tools/zentrix_skin/skin_check.h"
+#include "win/wide_text.h"
 
 namespace {
 
@@ -49,27 +51,27 @@ bool IsTimeText(std::string_view text) {
     return true;
 }
 
-int Preview(int argc, char** argv) {
+int Preview(const std::vector<std::string>& args) {
     std::string time = "12:34:56";
     DockMode mode = DockTop;
     int zoom = 1;
     std::optional<std::string> folder;
     std::optional<std::string> out;
-    for (int i = 2; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--time" && i + 1 < argc) {
-            time = argv[++i];
+    for (size_t i = 2; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--time" && i + 1 < args.size()) {
+            time = args[++i];
             if (!IsTimeText(time)) {
                 std::cerr << "zentrix-skin: --time takes HH:MM:SS, not \"" << time << "\"\n";
                 return kUsage;
             }
-        } else if (arg == "--dock" && i + 1 < argc) {
-            const std::optional<DockMode> parsed = ParseDock(argv[++i]);
+        } else if (arg == "--dock" && i + 1 < args.size()) {
+            const std::optional<DockMode> parsed = ParseDock(args[++i]);
             if (!parsed)
                 return Usage();
             mode = *parsed;
-        } else if (arg == "--zoom" && i + 1 < argc) {
-            const std::string_view text = argv[++i];
+        } else if (arg == "--zoom" && i + 1 < args.size()) {
+            const std::string_view text = args[++i];
             if (text.size() != 1 || text[0] < '1' || text[0] > '0' + kMaxZoom)
                 return Usage();
             zoom = text[0] - '0';
@@ -96,13 +98,18 @@ int Preview(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (argc < 2)
+// The arguments come in UTF-16, so that a folder the ANSI code page cannot spell is named all
+// the same, and are taken in UTF-8, as the clock's own code takes every path.
+int wmain(int argc, wchar_t** wideArgs) {
+    std::vector<std::string> args;
+    for (int i = 0; i < argc; ++i)
+        args.push_back(Narrow(wideArgs[i]));
+    if (args.size() < 2)
         return Usage();
-    const std::string_view command = argv[1];
-    if (command == "check" && argc == 3)
-        return CheckSkin(argv[2], std::cout) == 0 ? kFine : kProblems;
+    const std::string_view command = args[1];
+    if (command == "check" && args.size() == 3)
+        return CheckSkin(args[2], std::cout) == 0 ? kFine : kProblems;
     if (command == "preview")
-        return Preview(argc, argv);
+        return Preview(args);
     return Usage();
 }
