@@ -44,7 +44,7 @@ protected:
     }
 
     void WriteGlyph(const std::string& skin, int index, COLORREF color) {
-        folder.Write(skin + "/" + std::to_string(index) + ".bmp",
+        folder.Write(skin + "/" + GlyphBaseName(index) + ".bmp",
                      EncodeBmp({2, 3, std::vector<COLORREF>(6, color)}, 24, false));
     }
 
@@ -128,10 +128,11 @@ TEST_F(LoadSkinTest, SideDocksTurnTheWindowButNotTheBackground) {
 }
 
 // A skin switch is all or nothing: without its background a skin changes nothing and says
-// why; with it, only the glyphs it lacks are kept from the skin shown before.
+// why; with it, only the digits and colon it lacks are kept from the skin shown before.
 TEST_F(LoadSkinTest, ASkinWithoutItsBackgroundChangesNothing) {
     WriteSkin("full", Cornered(kMagenta), "");
     WriteGlyph("full", 7, kInk);
+    WriteGlyph("full", kAmGlyph, kInk);
     WriteSkin("other", {5, 1, std::vector<COLORREF>(5, kGreen)}, "");
     folder.Write("empty/config.ini", std::string("[Bitmaps]\r\nTrans=1\r\n"));
     Shown clock;
@@ -149,7 +150,8 @@ TEST_F(LoadSkinTest, ASkinWithoutItsBackgroundChangesNothing) {
 
     EXPECT_TRUE(clock.Switch("other"));
     EXPECT_EQ(clock.WindowSize(), (Size{5, 1}));
-    EXPECT_EQ(clock.skin.Loaded().glyphs[7].Width(), 2);  // "other" has none of its own
+    EXPECT_EQ(clock.skin.Loaded().glyphs[7].Width(), 2);          // "other" has none of its own
+    EXPECT_TRUE(clock.skin.Loaded().glyphs[kAmGlyph].IsEmpty());  // an indicator is never kept
 }
 
 // A dock command whose skin can no longer be read shows the skin as it was read before, on
