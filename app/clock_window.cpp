@@ -86,7 +86,7 @@ bool ClockWindow::OnInitDialog() {
         TakeFit(std::nullopt);  // the plain text face, in the window as it stands
 
     // The first tick comes just past the next second; every tick aims the one after it.
-    tickPeriod = SecondTicker::DelayToNextSecond(now());
+    tickPeriod = Ticker::DelayToNext(now(), ticker.Unit());
     timerId = SetTimer(Handle(), kClockTimerId, tickPeriod, nullptr);
     popupMenu.reset(LoadMenuA(Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
     timeJumps.Start(Handle());
@@ -270,11 +270,11 @@ void ClockWindow::OnTimer() {
     if (!timerId)
         return;
     const WallTime time = now();
-    if (ticker.TakeNewSecond(time))
+    if (ticker.TakeNew(time))
         ShowTime(LocalTimeText(time));
     // A timer already running at the period wanted is left alone: setting it costs a round trip
     // to the window server, whose timers keep their phase.
-    if (const unsigned period = SecondTicker::NextPeriod(time); period != tickPeriod) {
+    if (const unsigned period = Ticker::NextPeriod(time, ticker.Unit()); period != tickPeriod) {
         SetTimer(Handle(), kClockTimerId, period, nullptr);
         tickPeriod = period;
     }

@@ -99,7 +99,7 @@ private:
     UniqueMenu popupMenu;
     UINT_PTR timerId = 0;     // 0: no timer could be started, and the clock does not tick
     unsigned tickPeriod = 0;  // what the clock timer was last set to, in milliseconds
-    SecondTicker ticker;
+    Ticker ticker;
     TimeJumpWatch timeJumps;
     bool regrowing = false;  // the window takes a new zoom's size
 };

@@ -6,46 +6,60 @@
 
 namespace {
 
-constexpr WallTime kNoon = 1'800'000'000'000;  // a whole second
+constexpr WallTime kNoon = 1'800'000'000'000;  // a whole minute
 
-// Every millisecond of a second aims the next tick just past the next turn; a tick on time
-// keeps a period of a whole second, which lands there too.
-TEST(SecondTickerTest, EveryMillisecondAimsJustPastTheNextSecond) {
-    constexpr int kOnTime = SecondTicker::kMarginMilliseconds + SecondTicker::kToleranceMilliseconds;
-    for (const WallTime second : {kNoon, WallTime{0}, WallTime{-5000}}) {
-        for (int into = 0; into < 1000; ++into) {
-            const WallTime now = second + into;
-            const WallTime due = now + SecondTicker::DelayToNextSecond(now);
-            EXPECT_EQ(due, second + 1000 + SecondTicker::kMarginMilliseconds) << now;
-            const unsigned period = SecondTicker::NextPeriod(now);
-            EXPECT_EQ(period, into <= kOnTime ? 1000u : SecondTicker::DelayToNextSecond(now))
-                << now;
+// Every millisecond of a second (or a minute) aims the next tick just past the next turn; a tick
+// on time keeps a period of a whole unit, which lands there too.
+TEST(TickerTest, EveryMillisecondAimsJustPastTheNextTurn) {
+    constexpr int kOnTime = Ticker::kMarginMilliseconds + Ticker::kToleranceMilliseconds;
+    for (const TickUnit pace : {TickUnit::Second, TickUnit::Minute}) {
+        const int unit = static_cast<int>(pace);
+        for (const WallTime turn : {kNoon, WallTime{0}, WallTime{-5 * 60'000}}) {
+            for (int into = 0; into < unit; ++into) {
+                const WallTime now = turn + into;
+                const WallTime due = now + Ticker::DelayToNext(now, pace);
+                ASSERT_EQ(due, turn + unit + Ticker::kMarginMilliseconds) << now;
+                const unsigned period = Ticker::NextPeriod(now, pace);
+                ASSERT_EQ(period, into <= kOnTime ? unsigned(unit) : Ticker::DelayToNext(now, pace))
+                    << now;
+            }
         }
     }
 }
 
 // Ticks that come early, late or on time, as a loaded machine's timer delivers them, each a
-// period after the one before: the seconds taken must run on one by one, none twice or missed.
-TEST(SecondTickerTest, JitteredTicksTakeEverySecondOnce) {
+// period after the one before: the seconds (or minutes) taken must run on one by one, none twice
+// or missed.
+TEST(TickerTest, JitteredTicksTakeEveryUnitOnce) {
     const int lateness[] = {0, 3, -2, 15, 0, -1, 40, 7, -3, 120, 1, 0, 4, 4, 4, 4, 4, 4};
-    SecondTicker ticker;
-    std::vector<WallTime> taken;
-    WallTime now = kNoon + 345;
-    unsigned period = SecondTicker::DelayToNextSecond(now);
-    for (int tick = 0; tick < 600; ++tick) {
-        now += period + lateness[tick % std::size(lateness)];
-        if (ticker.TakeNewSecond(now))
-            taken.push_back(now / 1000);
-        period = SecondTicker::NextPeriod(now);
-    }
-    ASSERT_GT(taken.size(), 400u);
-    for (size_t i = 1; i < taken.size(); ++i)
-        ASSERT_EQ(taken[i], taken[i - 1] + 1) << "tick " << i;
+    for (const TickUnit pace : {TickUnit::Second, TickUnit::Minute}) {
+        const int unit = static_cast<int>(pace);
+        Ticker ticker(pace);
+        std::vector<WallTime> taken;
+        WallTime now = kNoon + 345;
+        unsigned period = Ticker::DelayToNext(now, pace);
+        for (int tick = 0; tick < 600; ++tick) {
+            now += period + lateness[tick % std::size(lateness)];
+            if (ticker.TakeNew(now))
+                taken.push_back(now / unit);
+            period = Ticker::NextPeriod(now, pace);
+        }
+        ASSERT_GT(taken.size(), 400u);
+        for (size_t i = 1; i < taken.size(); ++i)
+            ASSERT_EQ(taken[i], taken[i - 1] + 1) << "tick " << i;
 
-    // After Forget the same second is taken again: the face is shown whole at once.
-    ticker.Forget();
-    EXPECT_TRUE(ticker.TakeNewSecond(now));
-    EXPECT_FALSE(ticker.TakeNewSecond(now + 1));
+        // After Forget the same unit is taken again: the face is shown whole at once.
+        ticker.Forget();
+        EXPECT_TRUE(ticker.TakeNew(now));
+        EXPECT_FALSE(ticker.TakeNew(now + 1));
+    }
+    // A minute's ticker takes nothing new within its minute; a new unit takes what it finds.
+    Ticker ticker(TickUnit::Minute);
+    EXPECT_TRUE(ticker.TakeNew(kNoon));
+    EXPECT_FALSE(ticker.TakeNew(kNoon + 59'999));
+    EXPECT_TRUE(ticker.TakeNew(kNoon + 60'000));
+    ticker.SetUnit(TickUnit::Second);
+    EXPECT_TRUE(ticker.TakeNew(kNoon + 60'000));
 }
 
 TEST(LocalTimeTextTest, GivesTheSecondOfTheTimeAsEightCharacters) {
