@@ -10,12 +10,16 @@ import tempfile
 import unittest
 from pathlib import Path
 
-from harness import ClockSession, turned_anticlockwise, turned_clockwise, write_skin
+from harness import WM_CLOSE, ClockSession, turned_anticlockwise, turned_clockwise, write_skin
 
 SCREEN = (1024, 768)
 # ">" marks a submenu.
 ITEMS = ["&Select Skin...", "-", "&Floating", "Dock &Left", "Dock &Right", "Dock &Top", "-",
-         ">Size", "&Auto Move", "Start with &Windows", "-", "A&bout Zentrix...", "&Exit"]
+         ">Size", ">&Time", "&Auto Move", "Start with &Windows", "-", "A&bout Zentrix...", "&Exit"]
+# The Time submenu; "*" marks the chosen hours.
+TIME_ITEMS = ["&24-hour", "&12-hour", "&Automatic", "-", "Show &Seconds", "&Blinking Colon"]
+H24, H12, AUTOMATIC, SECONDS, BLINK = "&24-hour", "&12-hour", "&Automatic", "Show &Seconds", \
+    "&Blinking Colon"
 TOP, LEFT, RIGHT, FLOATING, AUTO_MOVE = "Dock &Top", "Dock &Left", "Dock &Right", "&Floating", \
     "&Auto Move"
 START = "Start with &Windows"
@@ -124,6 +128,56 @@ class MenuTest(unittest.TestCase):
         self.clock.key("Escape")
         # Flipping moves nothing.
         self.assertEqual(self.rect(), [300, 0, 500, 40])
+
+    # -- the Time submenu --------------------------------------------------------------------
+
+    def open_time_menu(self, time_item):
+        """Opens the menu at (310, 17) and its Time submenu, whose item is at time_item; returns
+        the submenu's window."""
+        self.clock.park_pointer()
+        self.assertIsNotNone(self.clock.open_menu(310, 17))
+        self.clock.xdotool("mousemove", *centre(time_item))
+        self.clock.xdotool("click", "1")
+        submenu = self.clock.wait_for(lambda: next(
+            (w for w in self.clock.driver("windows")["windows"] if w["visible"]
+             and w["class"] == "#32768" and w["rect"][:2] != [310, 17]), None), 5)
+        self.assertIsNotNone(submenu, "no Time submenu")
+        return submenu
+
+    def check_time_menu(self, time_item, marked):
+        """The Time submenu shows TIME_ITEMS with the marks named in marked ("*" for the chosen
+        hours, "+" for a check mark), pixel for pixel. Returns its item rectangles by text."""
+        submenu = self.open_time_menu(time_item)
+        shot = self.clock.capture()
+        self.clock.key("Escape")
+        self.clock.key("Escape")
+        self.assertTrue(self.clock.wait_for(lambda: self.clock.menu_window() is None, 5))
+        expected, reference = self.clock.reference_menu(
+            *submenu["rect"][:2], [marked.get(item, "") + item for item in TIME_ITEMS])
+        self.assertEqual(submenu["rect"], reference["rect"])
+        self.assertEqual(area(shot, submenu["rect"]), area(expected, submenu["rect"]),
+                         f"not {marked}; see {shot.path} and {expected.path}")
+        return dict(zip(TIME_ITEMS, reference["items"]))
+
+    def test_time_choices_are_marked_saved_and_survive_a_restart(self):
+        self.start(300)
+        time_item = self.open_checked_menu(310, 17, {TOP, AUTO_MOVE})[">&Time"]
+        self.clock.key("Escape")
+        items = self.check_time_menu(time_item, {H24: "*", SECONDS: "+"})
+        for item in (H12, BLINK, SECONDS):
+            self.open_time_menu(time_item)
+            self.choose(items, item)
+        self.check_time_menu(time_item, {H12: "*", BLINK: "+"})
+        self.clock.send(WM_CLOSE)
+        self.assertTrue(self.clock.wait_exit())
+        self.assertEqual(self.clock.settings()["display"],
+                         {"hours": "12", "seconds": "0", "blink": "1"})
+        self.clock.start()
+        self.check_time_menu(time_item, {H12: "*", BLINK: "+"})
+        self.open_time_menu(time_item)
+        self.choose(items, AUTOMATIC)
+        self.check_time_menu(time_item, {AUTOMATIC: "*", BLINK: "+"})
+        self.assertEqual(self.clock.settings()["display"]["hours"], "auto")
 
     # -- placement commands ------------------------------------------------------------------
 
