@@ -8,10 +8,12 @@ void DateTip::Create(HWND clock) {
     const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
     // The clock is a topmost window that is seldom active: the tip must show over it all the
-    // same.
+    // same. It has no owner: the window system takes a topmost window's owned windows out of
+    // the topmost band with it, and may then put the owner back only below them, so that a
+    // clock that stepped behind a full-screen window would not come back on top.
     tip.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, clock, nullptr, nullptr, nullptr));
+                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr));
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V1_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
