@@ -8,9 +8,11 @@ pixel."""
 import shutil
 import tempfile
 import unittest
+from datetime import datetime
 from pathlib import Path
 
-from harness import WM_CLOSE, ClockSession, turned_anticlockwise, turned_clockwise, write_skin
+from harness import (WM_CLOSE, WM_COMMAND, ClockSession, turned_anticlockwise, turned_clockwise,
+                     write_skin)
 
 SCREEN = (1024, 768)
 # ">" marks a submenu.
@@ -176,6 +178,16 @@ class MenuTest(unittest.TestCase):
         self.choose(items, AUTOMATIC)
         self.check_time_menu(time_item, {AUTOMATIC: "*", BLINK: "+"})
         self.assertEqual(self.clock.settings()["display"]["hours"], "auto")
+
+    def test_the_date_shows_while_the_pointer_rests_on_a_clock_that_stays(self):
+        self.start(300)
+        self.clock.send(WM_COMMAND, 32777)  # Auto Move off
+        for x in (320, 322):
+            self.clock.xdotool("mousemove", x, 20)
+        tip = self.clock.wait_for(lambda: next((w for w in self.clock.driver("windows")["windows"]
+                                                if w["visible"] and "tooltip" in w["class"]), None))
+        today = datetime.utcnow()  # the harness's TZ is UTC, its language English
+        self.assertEqual(tip and tip["title"], f"{today:%A}, {today:%B} {today.day}, {today.year}")
 
     # -- placement commands ------------------------------------------------------------------
 
