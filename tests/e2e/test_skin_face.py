@@ -135,8 +135,7 @@ class FaceSession:
     def setUpClass(cls):
         folder = cls.skin_folder()
         cls.skin = Skin(folder)
-        cls.clock = ClockSession(skins=[folder], settings=cls.SETTINGS, start=False,
-                                 **cls.SESSION)
+        cls.clock = ClockSession(skins=[folder], settings=cls.SETTINGS, start=False, **cls.SESSION)
         cls.clock.__enter__()
         cls.addClassCleanup(cls.clock.close)
         cls.zone = ZoneInfo(cls.clock.env["TZ"])

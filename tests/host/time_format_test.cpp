@@ -35,9 +35,9 @@ TEST(FaceTextTest, HoursAroundMidnightAndNoonSecondsAndColons) {
 
 TEST(FaceTextTest, RegionalPicturesWithAnUnquotedLowerHCountTwelveHours) {
     EXPECT_TRUE(IsTwelveHourPicture(L"h:mm:ss tt"));
-    EXPECT_TRUE(IsTwelveHourPicture(L"'o''clock' h"));
     EXPECT_FALSE(IsTwelveHourPicture(L"HH:mm:ss"));
-    EXPECT_FALSE(IsTwelveHourPicture(L"HH' h 'mm"));
+    EXPECT_FALSE(IsTwelveHourPicture(L"HH' h 'mm"));  // a quoted h is text
+    EXPECT_TRUE(IsTwelveHourPicture(L"'o''clock' h"));
 }
 
 }  // namespace

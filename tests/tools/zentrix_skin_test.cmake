@@ -165,8 +165,6 @@ expect("zoomed preview is ${width} x ${height}"
        "${width} x ${height}" STREQUAL "${wanted_width} x ${wanted_height}")
 run_tool(preview back2 --zoom 4 out.bmp)
 expect_status(2)
-run_tool(preview back2 --hours 13 out.bmp)
-expect_status(2)
 
 # The same face turned either way round differs; floating and top compose the same face.
 file(SHA256 ${WORK}/top.bmp top_hash)
