@@ -1,10 +1,34 @@
 #include "app/clock_settings.h"
 
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "face/zoom.h"
 #include "win/wide_text.h"
+
+namespace {
+
+// The Time menu's hours as the file names them.
+constexpr std::pair<HourChoice, const char*> kHourNames[] = {
+    {HourChoice::Hours24, "24"}, {HourChoice::Hours12, "12"}, {HourChoice::Automatic, "auto"}};
+
+// A flag the file names: "0" or "1"; anything else reads as `fallback`.
+std::optional<bool> ReadFlag(const SettingsFile& file, const char* key, bool fallback) {
+    const std::string value = file.ReadString("display", key, "");
+    if (value.empty())
+        return std::nullopt;
+    return value == "0" || value == "1" ? value == "1" : fallback;
+}
+
+}  // namespace
+
+TimeFormat TimeChoices::Format(bool regionTwelveHours) const {
+    const HourChoice cycle = hours.value_or(HourChoice::Hours24);
+    return {cycle == HourChoice::Hours12 || (cycle == HourChoice::Automatic && regionTwelveHours),
+            seconds.value_or(true),
+            blinkingColon.value_or(false) ? Colons::Blinking : Colons::Shown};
+}
 
 ClockSettings ClockSettings::Read(const SettingsFile& file) {
     ClockSettings settings;
@@ -17,6 +41,15 @@ ClockSettings ClockSettings::Read(const SettingsFile& file) {
         const int chosen = std::atoi(choice.c_str());
         settings.zoomChoice = chosen >= 1 && chosen <= kMaxZoom ? chosen : 0;
     }
+    if (const std::string hours = file.ReadString("display", "hours", ""); !hours.empty()) {
+        settings.time.hours = HourChoice::Hours24;  // also for a value it does not know
+        for (const auto& [choice, name] : kHourNames) {
+            if (hours == name)
+                settings.time.hours = choice;
+        }
+    }
+    settings.time.seconds = ReadFlag(file, "seconds", true);
+    settings.time.blinkingColon = ReadFlag(file, "blink", false);
     settings.stepAsideForFullScreen = file.ReadString("display", "fullscreen", "") != "stay";
     return settings;
 }
@@ -27,5 +60,13 @@ bool ClockSettings::Write(const SettingsFile& file) const {
                                       {"skin", "name", Narrow(Widen(skinName), CP_ACP)}};
     if (zoomChoice)
         values.push_back({"display", "zoom", std::to_string(*zoomChoice)});
+    for (const auto& [choice, name] : kHourNames) {
+        if (time.hours == choice)
+            values.push_back({"display", "hours", name});
+    }
+    if (time.seconds)
+        values.push_back({"display", "seconds", *time.seconds ? "1" : "0"});
+    if (time.blinkingColon)
+        values.push_back({"display", "blink", *time.blinkingColon ? "1" : "0"});
     return file.Write(values);
 }

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "about/about_dialog.h"
+#include "app/regional_format.h"
 #include "app/start_with_windows.h"
 #include "app/window_paint_layout.h"
 #include "res/resource.h"
@@ -60,6 +61,11 @@ constexpr std::pair<int, DockMode> kDockItems[] = {{IDM_DOCK_TOP, DockTop},
                                                    {IDM_DOCK_RIGHT, DockRight},
                                                    {IDM_FLOATING, Floating}};
 
+// The hours commands and the choices they make.
+constexpr std::pair<int, HourChoice> kHourItems[] = {{IDM_HOURS_24, HourChoice::Hours24},
+                                                     {IDM_HOURS_12, HourChoice::Hours12},
+                                                     {IDM_HOURS_AUTOMATIC, HourChoice::Automatic}};
+
 }  // namespace
 
 ClockWindow::ClockWindow(Application& app, WallClock now)
@@ -71,7 +77,8 @@ ClockWindow::ClockWindow(Application& app, WallClock now, const ClockSettings& s
       now(now),
       icon(LoadIconA(app.Instance(), MAKEINTRESOURCEA(IDI_CLOCK))),
       shown(app.ExeFolder(), saved.skinName, saved.zoomChoice),
-      fullScreen(saved.stepAsideForFullScreen) {
+      fullScreen(saved.stepAsideForFullScreen),
+      timeChoices(saved.time) {
     placement.PlaceAt(saved.position);
 }
 
@@ -80,17 +87,19 @@ bool ClockWindow::OnInitDialog() {
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 
-    shown.ShowTime(LocalTimeText(now()));  // what the first face shows, until the first tick
+    TakeTimeFormat();
+    shown.ShowTime(LocalTimeText(now(), timeFormat));  // the first face, until the first tick
     if (!ShowSkin(shown.Name()))
         OnSelectSkin();
     if (!shown.HasFace())
         TakeFit(std::nullopt);  // the plain text face, in the window as it stands
 
-    // The first tick comes just past the next second; every tick aims the one after it.
-    tickPeriod = SecondTicker::DelayToNextSecond(now());
+    // The first tick comes just past the next turn; every tick aims the one after it.
+    tickPeriod = Ticker::DelayToNext(now(), ticker.Unit());
     timerId = SetUncoalescedTimer(Handle(), kClockTimerId, tickPeriod);
     popupMenu.reset(LoadMenuA(Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
     timeJumps.Start(Handle());
+    dateTip.Create(Handle());
     return true;
 }
 
@@ -134,7 +143,14 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         case WM_SETTINGCHANGE:
             if (wParam == SPI_SETWORKAREA)
                 OnScreensChanged();
+            // The user changed the regional format, which the automatic hours follow.
+            if (lParam && std::strcmp(reinterpret_cast<const char*>(lParam), "intl") == 0)
+                TakeTimeFormat();
             return false;
+        case WM_NOTIFYFORMAT:
+        case WM_NOTIFY:
+            // The date's tooltip hides while the clock is away from home, dodging the pointer.
+            return dateTip.Answer(message, wParam, lParam, !placement.AtHome(), result);
         case WM_ERASEBKGND:
             // The face covers the whole window; erasing first would only make it flicker.
             result = 0;
@@ -167,6 +183,12 @@ bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
             return true;
         }
     }
+    for (const auto& [item, hours] : kHourItems) {
+        if (id == item) {
+            SetTimeChoices({hours, timeChoices.seconds, timeChoices.blinkingColon});
+            return true;
+        }
+    }
     switch (id) {
         case IDM_SELECT_SKIN:
             OnSelectSkin();
@@ -182,6 +204,13 @@ bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
         case IDM_SIZE_2X:
         case IDM_SIZE_3X:
             SetZoomChoice(id - IDM_SIZE_AUTOMATIC);
+            return true;
+        case IDM_SHOW_SECONDS:
+            SetTimeChoices({timeChoices.hours, !timeFormat.seconds, timeChoices.blinkingColon});
+            return true;
+        case IDM_BLINKING_COLON:
+            SetTimeChoices(
+                {timeChoices.hours, timeChoices.seconds, timeFormat.colons != Colons::Blinking});
             return true;
         case IDM_EXIT:
             PostMessageA(Handle(), WM_CLOSE, 0, 0);
@@ -264,23 +293,28 @@ void ClockWindow::ShowTime(std::string time) {
     shown.Face().Image().Draw(dc.get(), 0, 0);
 }
 
-// Each tick shows the second it finds, if the face does not show it yet, and aims the next tick
-// just past the next second: a timer of a fixed period would drift against the second and now
-// and then skip one.
+// Each tick shows the second (or minute) it finds, if the face does not show it yet, and aims
+// the next tick just past the next turn: a timer of a fixed period would drift against the
+// second and now and then skip one.
 void ClockWindow::OnTimer() {
     if (!timerId)
         return;
     const WallTime time = now();
-    if (ticker.TakeNewSecond(time))
-        ShowTime(LocalTimeText(time));
+    if (ticker.TakeNew(time))
+        ShowTime(LocalTimeText(time, timeFormat));
+    AimNextTick(time);
+    ReturnHome();
+    FollowFullScreen();
+}
+
+void ClockWindow::AimNextTick(WallTime time) {
+    const TickUnit pace = placement.AtHome() ? ticker.Unit() : TickUnit::Second;
     // A timer already running at the period wanted is left alone: setting it costs a round trip
     // to the window server, whose timers keep their phase.
-    if (const unsigned period = SecondTicker::NextPeriod(time); period != tickPeriod) {
+    if (const unsigned period = Ticker::NextPeriod(time, pace); period != tickPeriod) {
         SetUncoalescedTimer(Handle(), kClockTimerId, period);
         tickPeriod = period;
     }
-    ReturnHome();
-    FollowFullScreen();
 }
 
 void ClockWindow::Resynchronise() {
@@ -364,8 +398,12 @@ void ClockWindow::OnMouseMove(WPARAM keys) {
         placement.Dragging()
             ? placement.DragTo(PointerPosition(), screens)
             : placement.Dodge({(keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0}, screens);
-    if (to)
-        MoveTo(*to);
+    if (!to)
+        return;
+    MoveTo(*to);
+    // A dodged clock looks for the pointer to leave its home every second, whatever its face.
+    if (!placement.AtHome() && timerId)
+        AimNextTick(now());
 }
 
 // While no skin has sized the window, the window system places it (the dialog manager centres
@@ -434,6 +472,12 @@ void ClockWindow::OnRightButtonDown(WPARAM keys, LPARAM point) {
     CheckMenuItem(menu, IDM_START_WITH_WINDOWS, CheckedIf(StartsWithWindows(app.ExePath())));
     CheckMenuRadioItem(menu, IDM_SIZE_AUTOMATIC, IDM_SIZE_3X,
                        IDM_SIZE_AUTOMATIC + shown.ZoomChoice().value_or(0), MF_BYCOMMAND);
+    for (const auto& [item, hours] : kHourItems) {
+        if (timeChoices.hours.value_or(HourChoice::Hours24) == hours)
+            CheckMenuRadioItem(menu, IDM_HOURS_AUTOMATIC, IDM_HOURS_12, item, MF_BYCOMMAND);
+    }
+    CheckMenuItem(menu, IDM_SHOW_SECONDS, CheckedIf(timeFormat.seconds));
+    CheckMenuItem(menu, IDM_BLINKING_COLON, CheckedIf(timeFormat.colons == Colons::Blinking));
     // The window has no frame, so the client point plus the window's corner is the screen point.
     const Point corner = WindowRect(Handle()).Origin();
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, GET_X_LPARAM(point) + corner.x,
@@ -454,6 +498,18 @@ void ClockWindow::SetZoomChoice(int choice) {
     SaveSettings();
 }
 
+void ClockWindow::SetTimeChoices(const TimeChoices& choices) {
+    timeChoices = choices;
+    TakeTimeFormat();
+    SaveSettings();
+}
+
+void ClockWindow::TakeTimeFormat() {
+    timeFormat = timeChoices.Format(RegionUsesTwelveHours());
+    ticker.SetUnit(timeFormat.ChangesEverySecond() ? TickUnit::Second : TickUnit::Minute);
+    OnTimer();  // the face in the new format at once, and the tick aimed at its unit
+}
+
 void ClockWindow::FlipStartWithWindows() {
     const std::string& program = app.ExePath();
     SetStartsWithWindows(program, !StartsWithWindows(program));
@@ -469,6 +525,6 @@ bool ClockWindow::OnSysCommand(WPARAM command) {
 
 // Saves where the window really stands, so a clock closed while dodged comes back there.
 void ClockWindow::SaveSettings() {
-    ClockSettings{shown.Name(), WindowRect(Handle()).Origin(), shown.ZoomChoice()}.Write(
-        SettingsFile::ForProgram(app.ExeName()));
+    ClockSettings{shown.Name(), WindowRect(Handle()).Origin(), shown.ZoomChoice(), timeChoices}
+        .Write(SettingsFile::ForProgram(app.ExeName()));
 }

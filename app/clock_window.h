@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/clock_settings.h"
+#include "app/date_tip.h"
 #include "app/display_screens.h"
 #include "app/full_screen_rule.h"
 #include "app/placement.h"
@@ -52,6 +53,9 @@ private:
     void TakeShape(NewShape shape, bool redraw);
     void ShowTime(std::string time);
     void OnTimer();
+    // Aims the next tick just past the next turn of the face's unit, or of the second while a
+    // dodged clock waits for the pointer to leave its home.
+    void AimNextTick(WallTime time);
     // The time may have jumped: shows it whole at once and aims the next tick afresh.
     void Resynchronise();
     // The dots per inch of the monitor that decides the face's zoom.
@@ -83,10 +87,14 @@ private:
     void OnRightButtonDown(WPARAM keys, LPARAM point);
     void SetDockMode(DockMode mode);
     void SetZoomChoice(int choice);
+    // The Time menu: a choice changes the face at once and is saved.
+    void SetTimeChoices(const TimeChoices& choices);
+    // The format the face shows from now on, as the choices and the user's region have it.
+    void TakeTimeFormat();
     void FlipStartWithWindows();
     bool OnSysCommand(WPARAM command);
-    // Written whenever the clock's place, skin or size changes and when the run or the session
-    // ends, so that not even a killed process loses what the user set.
+    // Written whenever the clock's place, skin, size or time format changes and when the run or
+    // the session ends, so that not even a killed process loses what the user set.
     void SaveSettings();
 
     Application& app;
@@ -99,7 +107,10 @@ private:
     UniqueMenu popupMenu;
     UINT_PTR timerId = 0;     // 0: no timer could be started, and the clock does not tick
     unsigned tickPeriod = 0;  // what the clock timer was last set to, in milliseconds
-    SecondTicker ticker;
+    TimeChoices timeChoices;
+    TimeFormat timeFormat;
+    Ticker ticker;
+    DateTip dateTip;
     TimeJumpWatch timeJumps;
     bool regrowing = false;  // the window takes a new zoom's size
 };

@@ -7,14 +7,17 @@ namespace {
 
 constexpr std::int64_t kMillisecondsPerSecond = 1000;
 
-// Seconds since 1970, rounded down also before 1970, and milliseconds into the second.
-std::int64_t SecondOf(WallTime time) {
-    return time >= 0 ? time / kMillisecondsPerSecond
-                     : -((-time + kMillisecondsPerSecond - 1) / kMillisecondsPerSecond);
+// Whole units since 1970, rounded down also before 1970, and milliseconds into the unit.
+std::int64_t UnitOf(WallTime time, std::int64_t unit) {
+    return time >= 0 ? time / unit : -((-time + unit - 1) / unit);
 }
 
-std::int64_t IntoSecond(WallTime time) {
-    return time - SecondOf(time) * kMillisecondsPerSecond;
+std::int64_t IntoUnit(WallTime time, std::int64_t unit) {
+    return time - UnitOf(time, unit) * unit;
+}
+
+std::int64_t Milliseconds(TickUnit unit) {
+    return static_cast<std::int64_t>(unit);
 }
 
 }  // namespace
@@ -25,29 +28,29 @@ WallTime WallClockNow() {
         .count();
 }
 
-std::string LocalTimeText(WallTime now) {
-    const auto seconds = static_cast<std::time_t>(SecondOf(now));
+std::string LocalTimeText(WallTime now, const TimeFormat& format) {
+    const auto seconds = static_cast<std::time_t>(UnitOf(now, kMillisecondsPerSecond));
     const std::tm* local = std::localtime(&seconds);
-    char text[128];
     if (!local)
         return {};
-    return std::string(text, std::strftime(text, sizeof text, "%H:%M:%S", local));
+    return FaceText({local->tm_hour, local->tm_min, local->tm_sec}, format);
 }
 
-bool SecondTicker::TakeNewSecond(WallTime now) {
-    const std::int64_t second = SecondOf(now);
-    if (taken == second)
+bool Ticker::TakeNew(WallTime now) {
+    const std::int64_t current = UnitOf(now, Milliseconds(unit));
+    if (taken == current)
         return false;
-    taken = second;
+    taken = current;
     return true;
 }
 
-unsigned SecondTicker::DelayToNextSecond(WallTime now) {
-    return static_cast<unsigned>(kMillisecondsPerSecond - IntoSecond(now) + kMarginMilliseconds);
+unsigned Ticker::DelayToNext(WallTime now, TickUnit pace) {
+    return static_cast<unsigned>(Milliseconds(pace) - IntoUnit(now, Milliseconds(pace)) +
+                                 kMarginMilliseconds);
 }
 
-unsigned SecondTicker::NextPeriod(WallTime now) {
-    if (IntoSecond(now) <= kMarginMilliseconds + kToleranceMilliseconds)
-        return kMillisecondsPerSecond;
-    return DelayToNextSecond(now);
+unsigned Ticker::NextPeriod(WallTime now, TickUnit pace) {
+    if (IntoUnit(now, Milliseconds(pace)) <= kMarginMilliseconds + kToleranceMilliseconds)
+        return static_cast<unsigned>(Milliseconds(pace));
+    return DelayToNext(now, pace);
 }

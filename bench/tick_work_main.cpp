@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     std::array<HostImage, kGlyphCount> glyphs;
     std::array<Size, kGlyphCount> sizes{};
     for (int i = 0; i < kGlyphCount; ++i) {
-        if (std::optional<HostImage> glyph = ReadBmp24(folder + "/" + std::to_string(i) + ".bmp"))
+        if (std::optional<HostImage> glyph = ReadBmp24(folder + "/" + GlyphBaseName(i) + ".bmp"))
             glyphs[i] = std::move(*glyph);
         sizes[i] = {glyphs[i].width, glyphs[i].height};
     }

@@ -47,6 +47,8 @@ Rect RestampGlyphs(FaceCells& cells, Size frame, const GlyphSpans& glyphs,
                    const std::vector<GlyphPlacement>& wanted) {
     const Rect bounds{0, 0, frame.width, frame.height};
     const auto cell = [&](const GlyphPlacement& placement) {
+        if (placement.glyph == kNoGlyph)
+            return Rect{};  // a blank cell keeps the background
         const ConstPixelSpan glyph = glyphs[placement.glyph];
         return Intersection(Rect::At(placement.at, {glyph.width, glyph.height}), bounds);
     };

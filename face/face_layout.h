@@ -8,21 +8,39 @@
 #include "base/geometry.h"
 #include "skin/skin_files.h"
 
-// Glyph of a character of the time text: 0 to 9 for the digits, 10 for the colon, -1 otherwise.
+// The characters of a face's text besides the digits and the colon. A blank takes the cell of
+// the glyph it stands for, '0' or the colon, and leaves the background in it. An indicator
+// stamps the AM or PM glyph at the left of a cell as wide as the wider and as tall as the taller
+// of the two, and takes no cell unless the skin has both.
+constexpr char kBlankDigit = ' ';
+constexpr char kBlankColon = '.';
+constexpr char kAmIndicator = 'A';
+constexpr char kPmIndicator = 'P';
+
+// Glyph of a character of the time text: 0 to 9 for the digits, 10 for the colon, 11 and 12 for
+// the indicators, -1 otherwise.
 constexpr int GlyphIndex(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
+    if (c == kAmIndicator)
+        return kAmGlyph;
+    if (c == kPmIndicator)
+        return kPmGlyph;
     return c == ':' ? kColonGlyph : -1;
 }
 
+// The glyph of a blank cell, which stamps nothing.
+constexpr int kNoGlyph = -1;
+
 struct GlyphPlacement {
-    int glyph;
+    int glyph;  // kNoGlyph in a blank cell
     Point at;
     bool operator==(const GlyphPlacement&) const = default;
 };
 
-// Lays the glyphs of `time` out as one line centred on a background of `frame` size. Each half
-// is taken before the subtraction, and every glyph hangs from the same top edge.
+// Lays the cells of `time` out as one line centred on a background of `frame` size, one
+// placement a cell. Each half is taken before the subtraction, and every cell hangs from the
+// same top edge.
 std::vector<GlyphPlacement> LayoutGlyphs(std::string_view time, Size frame,
                                          const std::array<Size, kGlyphCount>& glyphs);
 

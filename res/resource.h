@@ -32,6 +32,12 @@
 #define IDM_SIZE_1X 32781
 #define IDM_SIZE_2X 32782
 #define IDM_SIZE_3X 32783
+// The Time submenu: the hours in the order of their ids (automatic, 24, 12), then the flags.
+#define IDM_HOURS_AUTOMATIC 32792
+#define IDM_HOURS_24 32793
+#define IDM_HOURS_12 32794
+#define IDM_SHOW_SECONDS 32795
+#define IDM_BLINKING_COLON 32796
 
 // The framework's standard help command
 #define IDM_HELP 57670

@@ -9,7 +9,8 @@
 
 void Skin::KeepGlyphsMissingFrom(Skin& previous) {
     for (int i = 0; i < kGlyphCount; ++i) {
-        if (!glyphLoads[i])
+        // The indicators belong to the skin that drew them: a skin without them shows none.
+        if (!glyphLoads[i] && !IsOptionalGlyph(i))
             glyphs[i] = std::move(previous.glyphs[i]);
     }
 }

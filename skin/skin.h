@@ -1,6 +1,6 @@
 #pragma once
-// A skin as the clock shows it: the settings of its config.ini, its background and its eleven
-// glyphs, read from its folder in one go, with what went wrong for each picture.
+// A skin as the clock shows it: the settings of its config.ini, its background and its glyphs,
+// read from its folder in one go, with what went wrong for each picture.
 
 #include <array>
 #include <string>
@@ -11,14 +11,14 @@
 struct Skin {
     SkinValues values;                           // defaults where config.ini is silent
     PixelImage background;                       // upright; the window's size and shape
-    std::array<PixelImage, kGlyphCount> glyphs;  // the digits 0 to 9, then the colon
+    std::array<PixelImage, kGlyphCount> glyphs;  // the digits 0 to 9, the colon, AM and PM
     ImageLoad backgroundLoad;                    // how reading each picture went
     std::array<ImageLoad, kGlyphCount> glyphLoads;
 
     // Whether there is a background to show: without one the skin has nothing to show.
     bool HasBackground() const { return !background.IsEmpty(); }
-    // Takes from `previous` every glyph that this skin could not load: a clock keeps the glyphs
-    // it showed until a skin brings its own.
+    // Takes from `previous` every digit and colon that this skin could not load: a clock keeps
+    // the glyphs it showed until a skin brings its own.
     void KeepGlyphsMissingFrom(Skin& previous);
 };
 

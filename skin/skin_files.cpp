@@ -23,8 +23,16 @@ std::string SkinImagePath(const std::string& skin, const std::string& baseName) 
     return skin + "\\" + baseName + ".bmp";
 }
 
+std::string GlyphBaseName(int glyph) {
+    if (glyph == kAmGlyph)
+        return "am";
+    if (glyph == kPmGlyph)
+        return "pm";
+    return std::to_string(glyph);
+}
+
 std::string GlyphPath(const std::string& skin, int glyph) {
-    return SkinImagePath(skin, std::to_string(glyph));
+    return SkinImagePath(skin, GlyphBaseName(glyph));
 }
 
 std::string CannotShowSkinText(const std::string& skin, const std::string& file,

@@ -8,9 +8,17 @@
 #include "image/pixel_ops.h"
 #include "skin/skin_config.h"
 
-// A skin's glyphs: the digits 0 to 9, then the colon.
-constexpr int kGlyphCount = 11;
+// A skin's glyphs: the digits 0 to 9, the colon, then the AM and PM indicators of a 12-hour
+// face. A skin may leave the indicators out, and shows none then.
 constexpr int kColonGlyph = 10;
+constexpr int kAmGlyph = 11;
+constexpr int kPmGlyph = 12;
+constexpr int kGlyphCount = 13;
+
+// Whether a skin does without the glyph: the indicators are a choice of the skin's author.
+constexpr bool IsOptionalGlyph(int glyph) {
+    return glyph == kAmGlyph || glyph == kPmGlyph;
+}
 
 struct SkinValues {
     int red = 255;  // the transparency colour, as read; only the low 8 bits count
@@ -35,6 +43,8 @@ bool IsSkinName(std::string_view name);
 // Paths inside the skin folder `skin`, joined with a backslash; names are used literally.
 std::string SkinConfigPath(const std::string& skin);
 std::string SkinImagePath(const std::string& skin, const std::string& baseName);
+// The base name of a glyph's file: "0" to "10", "am" and "pm".
+std::string GlyphBaseName(int glyph);
 std::string GlyphPath(const std::string& skin, int glyph);
 
 // What the user is told when the skin `skin` cannot be shown because its file `file` was refused

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # What the running clock costs while it just ticks: Zentrix.exe on a virtual screen beside
-# `xclock -digital -update 1`, once with the default skin (back2) and once with neon, whose
-# window shape follows its digits; then, for the floor under both, bench/idle_floor.cpp, a Wine
-# window that only ticks once a second and fills a small square from each tick. After a warm-up,
+# `xclock -digital -update 1`, once with the default skin (back2), once with back2 without
+# seconds (its face changes, and its timer fires, once a minute) and once with neon, whose window
+# shape follows its digits; then, for the floor under them, bench/idle_floor.cpp, a Wine window
+# that only ticks once a second and fills a small square from each tick. After a warm-up,
 # the CPU time of the measured program, of its wineserver, of the prefix's other Wine processes,
 # of xclock and of the X server is taken over a measured span (60 s unless ZENTRIX_IDLE_SECONDS
 # says otherwise) and reported as CPU-seconds per hour with the resident memory (VmRSS) of each.
@@ -136,18 +137,23 @@ measure() {
     wineserver -w
 }
 
-# Measures the clock with one skin.
+# Measures the clock with one skin, titled $2, with the lines of its settings file's [display]
+# section that follow.
 measure_clock() {
-    local skin=$1 run="$scratch/run-$1"
+    local skin=$1 run="$scratch/run-$1" line
+    title=$2
+    shift 2
     mkdir -p "$run"
     cp -r skins/. "$run/"
-    printf '[skin]\r\nname=%s\r\n' "$skin" >"$WINEPREFIX/drive_c/windows/Zentrix.INI"
-    title="Skin $skin" measure "$run" "$repo/build/windows/Zentrix.exe"
+    printf '[skin]\r\nname=%s\r\n[display]\r\n' "$skin" >"$WINEPREFIX/drive_c/windows/Zentrix.INI"
+    for line in "$@"; do printf '%s\r\n' "$line" >>"$WINEPREFIX/drive_c/windows/Zentrix.INI"; done
+    measure "$run" "$repo/build/windows/Zentrix.exe"
 }
 
 echo "Load before: $(cut -d' ' -f1-3 /proc/loadavg) (1, 5, 15 minutes); $(nproc) CPUs"
-measure_clock back2
-measure_clock neon
+measure_clock back2 "Skin back2"
+measure_clock back2 "Skin back2 without seconds" seconds=0
+measure_clock neon "Skin neon"
 title="A Wine window that fills a square a second" measure "$scratch" \
     "$repo/build/windows/bench/idle_floor.exe"
 title="A Wine window that only ticks" measure "$scratch" \

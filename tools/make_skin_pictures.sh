@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Draws docs/pictures/<skin>-<dock>.png: every sample skin's face in every dock mode, composed
-# by `zentrix-skin preview` exactly as the clock paints it, with the skin's key colour made
+# Draws docs/pictures/<skin>-<face>.png: every sample skin's face in every dock mode, and its
+# 12-hour face, its face without seconds and its face with the colons off, composed by
+# `zentrix-skin preview` exactly as the clock paints it, with the skin's key colour made
 # see-through. Needs the Windows build (cmake --preset windows && cmake --build --preset windows),
 # Wine and ImageMagick.
 set -euo pipefail
@@ -22,11 +23,18 @@ for skin in back2 neon sidebar; do
     # The key colour as the clock reads it; the sample skins write it plainly.
     key=$(awk -F= '/^\[/{s=$0} s=="[Transparency]\r"||s=="[Transparency]"{gsub("\r","");v[$1]=$2}
                    END{printf "rgb(%d,%d,%d)", v["R"], v["G"], v["B"]}' "skins/$skin/config.ini")
-    for dock in top floating left right; do
-        (cd "$scratch" && wine "$tool" preview "$skin" --time "$time_text" --dock "$dock" \
-            "$skin-$dock.bmp" >/dev/null)
-        /usr/bin/convert "$scratch/$skin-$dock.bmp" -transparent "$key" -strip \
-            "docs/pictures/$skin-$dock.png"
-        echo "docs/pictures/$skin-$dock.png"
+    # Every dock mode of the 24-hour face, then the other faces docked on top.
+    faces=(top floating left right 12-hour no-seconds colon-off)
+    for face in "${faces[@]}"; do
+        case $face in
+            12-hour) options=(--hours 12 --time 21:34:56) ;;
+            no-seconds) options=(--hours 12 --no-seconds --time 10:04:56) ;;
+            colon-off) options=(--colon off --time 12:34:57) ;;
+            *) options=(--time "$time_text" --dock "$face") ;;
+        esac
+        (cd "$scratch" && wine "$tool" preview "$skin" "${options[@]}" "$skin-$face.bmp" >/dev/null)
+        /usr/bin/convert "$scratch/$skin-$face.bmp" -transparent "$key" -strip \
+            "docs/pictures/$skin-$face.png"
+        echo "docs/pictures/$skin-$face.png"
     done
 done

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the sample skins into skins/<name>/: config.ini, the background and the glyphs 0.bmp to
-9.bmp and 10.bmp (the colon), all 24-bit BMPs. The clock stamps glyphs with pure white as the
-see-through colour and cuts the key colour of config.ini out of the window.
+9.bmp, 10.bmp (the colon), am.bmp and pm.bmp (the 12-hour indicators), all 24-bit BMPs. The clock
+stamps glyphs with pure white as the see-through colour and cuts the key colour of config.ini out
+of the window. Each indicator is the letter A or P over the letter M, drawn as the digits are.
 
 back2 (the default skin)
     A 220 x 64 pill of polished steel: a dark outline, a raised chrome bevel lit from the upper
@@ -48,7 +49,7 @@ _LIGHT_LENGTH = bmp.length(0.45, 0.9)
 LIGHT = (-0.45 / _LIGHT_LENGTH, -0.9 / _LIGHT_LENGTH)  # towards the light, upper left
 
 
-def write_skin(name, key, trans, background, glyphs):
+def write_skin(name, key, trans, background, glyphs, indicators):
     folder = os.path.join(SKINS_DIR, name)
     lines = ["[Transparency]", "R=%d" % key[0], "G=%d" % key[1], "B=%d" % key[2], "",
              "[Bitmaps]", "Background=back", "Trans=%d" % trans]
@@ -58,6 +59,8 @@ def write_skin(name, key, trans, background, glyphs):
     bmp.write_bmp(os.path.join(folder, "back.bmp"), background)
     for index, glyph in enumerate(glyphs):
         bmp.write_bmp(os.path.join(folder, "%d.bmp" % index), glyph)
+    for name, indicator in zip(("am", "pm"), indicators):
+        bmp.write_bmp(os.path.join(folder, name + ".bmp"), indicator)
 
 
 def cut_outside(canvas, depth_at, key):
@@ -72,6 +75,26 @@ def check_key_free(name, canvas, key, depth_at):
         for x in range(canvas.width):
             if canvas.get(x, y) == key and depth_at(x + 0.5, y + 0.5) >= 0:
                 raise ValueError("%s: key colour inside the shape at (%d, %d)" % (name, x, y))
+
+
+# The indicators' letters as strokes between corners of a unit box, x to the right, y down: boxy,
+# so that they sit with segments, tubes and dots alike.
+LETTER_STROKES = {
+    "A": [((0, 1), (0, 0)), ((0, 0), (1, 0)), ((1, 0), (1, 1)), ((0, 0.5), (1, 0.5))],
+    "P": [((0, 1), (0, 0)), ((0, 0), (1, 0)), ((1, 0), (1, 0.5)), ((0, 0.5), (1, 0.5))],
+    "M": [((0, 1), (0, 0)), ((0, 0), (0.5, 0.5)), ((0.5, 0.5), (1, 0)), ((1, 0), (1, 1))],
+}
+
+
+def indicator_strokes(letter, top, bottom):
+    """Distance functions of the strokes of `letter` in the box `top` and of M in `bottom`, each
+    box (x0, y0, x1, y1)."""
+    parts = []
+    for name, (x0, y0, x1, y1) in ((letter, top), ("M", bottom)):
+        for (ax, ay), (bx, by) in LETTER_STROKES[name]:
+            parts.append(line(x0 + ax * (x1 - x0), y0 + ay * (y1 - y0),
+                              x0 + bx * (x1 - x0), y0 + by * (y1 - y0)))
+    return parts
 
 
 def lit_glyph(width, height, flat, layers):
@@ -208,9 +231,26 @@ def back2_background():
     return canvas
 
 
+def back2_indicator(letter):
+    """A or P over M in thin segments, over the ghosts of A and M as an LCD's indicator has them."""
+    width = 14
+    top, bottom = (3.0, 5.0, 11.0, 16.0), (3.0, 20.0, 11.0, 31.0)
+
+    def strokes(name, colour, grow=0.0, strength=1.0):
+        parts = indicator_strokes(name, top, bottom)
+        return lambda fx, fy: (bmp.mix(BACK2_PANEL, colour, strength)
+                               if min(part(fx, fy) for part in parts) <= 1.1 + grow else None)
+    return lit_glyph(width, _SEG_H, BACK2_PANEL, [
+        (strokes("A", BACK2_GHOST), SMOOTH),
+        (strokes(letter, BACK2_GLOW, grow=1.2, strength=0.6), SMOOTH),
+        (strokes(letter, BACK2_LIT), SMOOTH),
+    ])
+
+
 def make_back2():
     glyphs = [back2_digit(d) for d in range(10)] + [back2_colon()]
-    write_skin("back2", MAGENTA, 0, back2_background(), glyphs)
+    indicators = [back2_indicator(letter) for letter in "AP"]
+    write_skin("back2", MAGENTA, 0, back2_background(), glyphs, indicators)
 
 
 # --- neon --------------------------------------------------------------------------------------
@@ -279,33 +319,39 @@ PINK = {"core": (255, 236, 248), "tube": (255, 40, 176), "deep": (150, 0, 110),
 CYAN = {"core": (232, 255, 255), "tube": (0, 190, 255), "deep": (0, 70, 170), "halo": (0, 20, 60)}
 
 
-def neon_depth(parts):
+def neon_depth(parts, tube=_TUBE):
     """Depth inside a tube's halo: how far a point lies inside its outer edge."""
-    return lambda fx, fy: _TUBE + 2.0 - min(part(fx, fy) for part in parts)
+    return lambda fx, fy: tube + 2.0 - min(part(fx, fy) for part in parts)
 
 
-def neon_tube(parts, colours):
-    """The light of a tube along the given paths, fading with the distance from their centre
-    lines; None beyond the halo."""
+def neon_tube(parts, colours, tube=_TUBE, core=0.8):
+    """The light of a tube of radius `tube` along the given paths, fading with the distance
+    from their centre lines; None beyond the halo."""
     def colour_at(fx, fy):
         d = min(part(fx, fy) for part in parts)
-        if d <= 0.8:
+        if d <= core:
             return colours["core"]
-        if d <= _TUBE:
-            return bmp.mix(colours["core"], colours["tube"], (d - 0.8) / (_TUBE - 0.8))
-        if d <= _TUBE + 1.0:
-            return bmp.mix(colours["tube"], colours["deep"], d - _TUBE)
-        if d <= _TUBE + 2.0:
-            return bmp.mix(colours["deep"], colours["halo"], d - _TUBE - 1.0)
+        if d <= tube:
+            return bmp.mix(colours["core"], colours["tube"], (d - core) / (tube - core))
+        if d <= tube + 1.0:
+            return bmp.mix(colours["tube"], colours["deep"], d - tube)
+        if d <= tube + 2.0:
+            return bmp.mix(colours["deep"], colours["halo"], d - tube - 1.0)
         return None
     return colour_at
 
 
-def neon_glyph(width, parts):
+def neon_glyph(width, parts, tube=_TUBE, core=0.8):
     canvas = bmp.Canvas(width, _NEON_H, GREEN)
-    canvas.shade(neon_tube(parts, PINK))
-    check_key_free("neon glyph", canvas, GREEN, neon_depth(parts))
+    canvas.shade(neon_tube(parts, PINK, tube, core))
+    check_key_free("neon glyph", canvas, GREEN, neon_depth(parts, tube))
     return canvas
+
+
+def neon_indicator(letter):
+    """A or P over M in a thinner tube, so that the two letters fit beside the last digit."""
+    parts = indicator_strokes(letter, (4.0, 4.0, 12.0, 17.0), (4.0, 25.0, 12.0, 38.0))
+    return neon_glyph(16, parts, tube=1.2, core=0.5)
 
 
 def neon_background():
@@ -320,7 +366,8 @@ def neon_background():
 def make_neon():
     glyphs = [neon_glyph(_NEON_W, parts) for parts in NEON_DIGITS]
     glyphs.append(neon_glyph(_NEON_COLON_W, NEON_COLON))
-    write_skin("neon", GREEN, 1, neon_background(), glyphs)
+    indicators = [neon_indicator(letter) for letter in "AP"]
+    write_skin("neon", GREEN, 1, neon_background(), glyphs, indicators)
 
 
 # --- sidebar -----------------------------------------------------------------------------------
@@ -345,18 +392,20 @@ _DOT_PITCH, _DOT_FIRST, _DOT_RADIUS = 4.0, 3.0, 1.7
 _DOT_H = 30
 
 
-def dot_layer(pattern, lit):
-    """The dots of a 5 x 7 (or narrower) pattern; lit dots glow hot in the middle, unlit ones
-    (`lit` False) are drawn as faint ghosts of every position."""
-    centres = [(_DOT_FIRST + col * _DOT_PITCH, _DOT_FIRST + row * _DOT_PITCH)
+def dot_layer(pattern, lit, first=(_DOT_FIRST, _DOT_FIRST), pitch=_DOT_PITCH,
+              radius=_DOT_RADIUS):
+    """The dots of a 5 x 7 (or narrower) pattern, the first one's centre at `first`; lit dots
+    glow hot in the middle, unlit ones (`lit` False) are drawn as faint ghosts of every
+    position."""
+    centres = [(first[0] + col * pitch, first[1] + row * pitch)
                for row, bits in enumerate(pattern) for col, bit in enumerate(bits)
                if bit == "#" or not lit]
 
     def colour_at(fx, fy):
         for cx, cy in centres:
             r = bmp.length(fx - cx, fy - cy)
-            if r <= _DOT_RADIUS:
-                return bmp.mix(AMBER_CORE, AMBER_EDGE, r / _DOT_RADIUS) if lit else AMBER_GHOST
+            if r <= radius:
+                return bmp.mix(AMBER_CORE, AMBER_EDGE, r / radius) if lit else AMBER_GHOST
         return None
     return colour_at
 
@@ -364,6 +413,22 @@ def dot_layer(pattern, lit):
 def sidebar_glyph(width, pattern):
     return lit_glyph(width, _DOT_H, SIDEBAR_PANEL,
                      [(dot_layer(pattern, False), SMOOTH), (dot_layer(pattern, True), SMOOTH)])
+
+
+DOT_MATRIX_LETTERS = {
+    "A": [".#.", "#.#", "###", "#.#", "#.#"],
+    "P": ["##.", "#.#", "##.", "#..", "#.."],
+    "M": ["#.#", "###", "###", "#.#", "#.#"],
+}
+
+
+def sidebar_indicator(letter):
+    """A or P over M, 3 x 5 dots each, smaller and closer than the digits' dots."""
+    layers = []
+    for lit in (False, True):
+        for name, first in ((letter, (2.0, 2.0)), ("M", (2.0, 17.0))):
+            layers.append((dot_layer(DOT_MATRIX_LETTERS[name], lit, first, 3.0, 1.0), SMOOTH))
+    return lit_glyph(10, _DOT_H, SIDEBAR_PANEL, layers)
 
 
 def _noise(n):
@@ -435,7 +500,8 @@ def sidebar_background():
 def make_sidebar():
     glyphs = [sidebar_glyph(22, pattern) for pattern in DOT_MATRIX_DIGITS]
     glyphs.append(sidebar_glyph(6, DOT_MATRIX_COLON))
-    write_skin("sidebar", BLUE, 0, sidebar_background(), glyphs)
+    indicators = [sidebar_indicator(letter) for letter in "AP"]
+    write_skin("sidebar", BLUE, 0, sidebar_background(), glyphs, indicators)
 
 
 def main():

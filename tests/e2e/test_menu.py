@@ -8,14 +8,17 @@ pixel."""
 import shutil
 import tempfile
 import unittest
+from datetime import datetime
 from pathlib import Path
 
-from harness import ClockSession, turned_anticlockwise, turned_clockwise, write_skin
+from harness import (WM_CLOSE, WM_COMMAND, ClockSession, turned_anticlockwise, turned_clockwise,
+                     write_skin)
 
 SCREEN = (1024, 768)
 # ">" marks a submenu.
 ITEMS = ["&Select Skin...", "-", "&Floating", "Dock &Left", "Dock &Right", "Dock &Top", "-",
-         ">Size", "&Auto Move", "Start with &Windows", "-", "A&bout Zentrix...", "&Exit"]
+         ">Size", ">&Time", "&Auto Move", "Start with &Windows", "-", "A&bout Zentrix...", "&Exit"]
+TIME_ITEMS = ["&24-hour", "&12-hour", "&Automatic", "-", "Show &Seconds", "&Blinking Colon"]
 TOP, LEFT, RIGHT, FLOATING, AUTO_MOVE = "Dock &Top", "Dock &Left", "Dock &Right", "&Floating", \
     "&Auto Move"
 START = "Start with &Windows"
@@ -125,6 +128,59 @@ class MenuTest(unittest.TestCase):
         self.clock.key("Escape")
         # Flipping moves nothing.
         self.assertEqual(self.rect(), [300, 0, 500, 40])
+
+    # -- the Time submenu --------------------------------------------------------------------
+
+    def open_time_menu(self, time_item):
+        """Opens the menu at (310, 17), then its Time submenu at time_item; returns that."""
+        self.clock.park_pointer()
+        self.assertIsNotNone(self.clock.open_menu(310, 17))
+        self.clock.xdotool("mousemove", *centre(time_item))
+        self.clock.xdotool("click", "1")
+        return self.clock.wait_for(lambda: next(
+            (w for w in self.clock.driver("windows")["windows"] if w["visible"]
+             and w["class"] == "#32768" and w["rect"][:2] != [310, 17]), None), 5)
+
+    def check_time_menu(self, time_item, marks):
+        """The Time submenu shows TIME_ITEMS with marks ({text: "*" or "+"}); gives its items."""
+        submenu = self.open_time_menu(time_item)
+        shot = self.clock.capture()
+        self.clock.key("Escape", "Escape")
+        self.assertTrue(self.clock.wait_for(lambda: self.clock.menu_window() is None, 5))
+        expected, reference = self.clock.reference_menu(
+            *submenu["rect"][:2], [marks.get(item, "") + item for item in TIME_ITEMS])
+        self.assertEqual(submenu["rect"], reference["rect"])
+        self.assertEqual(area(shot, submenu["rect"]), area(expected, submenu["rect"]),
+                         f"not {marks}; see {shot.path} and {expected.path}")
+        return dict(zip(TIME_ITEMS, reference["items"]))
+
+    def test_time_choices_are_marked_saved_and_survive_a_restart(self):
+        self.start(300)
+        time_item = self.open_checked_menu(310, 17, {TOP, AUTO_MOVE})[">&Time"]
+        self.clock.key("Escape")
+        items = self.check_time_menu(time_item, {"&24-hour": "*", "Show &Seconds": "+"})
+        for item in ("&12-hour", "&Blinking Colon", "Show &Seconds"):
+            self.open_time_menu(time_item)
+            self.choose(items, item)
+        self.clock.send(WM_CLOSE)
+        self.assertTrue(self.clock.wait_exit())
+        self.assertEqual(self.clock.settings()["display"],
+                         {"hours": "12", "seconds": "0", "blink": "1"})
+        self.clock.start()
+        self.check_time_menu(time_item, {"&12-hour": "*", "&Blinking Colon": "+"})
+        self.open_time_menu(time_item)
+        self.choose(items, "&Automatic")
+        self.check_time_menu(time_item, {"&Automatic": "*", "&Blinking Colon": "+"})
+        self.assertEqual(self.clock.settings()["display"]["hours"], "auto")
+
+    def test_the_date_shows_while_the_pointer_rests_on_a_clock_that_stays(self):
+        self.start(300)
+        self.clock.send(WM_COMMAND, 32777)  # Auto Move off
+        self.clock.xdotool("mousemove", 320, 20)
+        tip = self.clock.wait_for(lambda: next((w for w in self.clock.driver("windows")["windows"]
+                                                if w["visible"] and "tooltip" in w["class"]), None))
+        today = datetime.utcnow()  # the harness's TZ is UTC, its language English
+        self.assertEqual(tip and tip["title"], f"{today:%A}, {today:%B} {today.day}, {today.year}")
 
     # -- placement commands ------------------------------------------------------------------
 

@@ -8,7 +8,7 @@ import shutil
 import tempfile
 import time
 import unittest
-from datetime import datetime
+from datetime import datetime, timedelta, timezone
 from pathlib import Path
 from zoneinfo import ZoneInfo
 
@@ -28,6 +28,16 @@ WHITE = (255, 255, 255)
 # The display's root window, seen through the holes of the clock's shape.
 ROOT_COLOUR = WHITE
 GLYPH_CHARACTERS = "0123456789:"
+# The characters of a face's text besides those: a blank digit, a blank colon, AM and PM.
+BLANK_DIGIT, BLANK_COLON, INDICATORS = " ", ".", {"A": "am", "P": "pm"}
+
+
+def face_text(moment, hours=24, seconds=True, blink=False):
+    """The text of the face for a moment in the clock's format."""
+    colon = BLANK_COLON if blink and moment.second % 2 else ":"
+    text = f"{moment:%H}" if hours == 24 else f"{(moment.hour + 11) % 12 + 1:{BLANK_DIGIT}>2}"
+    text += colon + f"{moment:%M}" + (colon + f"{moment:%S}" if seconds else "")
+    return text if hours == 24 else text + ("P" if moment.hour >= 12 else "A")
 
 
 class Skin:
@@ -45,22 +55,36 @@ class Skin:
         self.background = [[background.pixel(x, y) for x in range(self.width)]
                            for y in range(self.height)]
         self.glyphs = {c: Bitmap(folder / f"{i}.bmp") for i, c in enumerate(GLYPH_CHARACTERS)}
+        self.glyphs.update({c: Bitmap(folder / f"{name}.bmp") for c, name in INDICATORS.items()
+                            if (folder / f"{name}.bmp").exists()})
+
+    def cells(self, text):
+        """(width, height, glyph stamped or None) of each cell of a time text: a blank takes the
+        cell of "0" or ":"; an indicator the wider and taller of AM and PM, or none without both."""
+        for c in text:
+            if c in INDICATORS:
+                pair = [self.glyphs[i] for i in INDICATORS if i in self.glyphs]
+                if len(pair) == 2:
+                    yield (max(g.width for g in pair), max(g.height for g in pair), self.glyphs[c])
+                continue
+            glyph = self.glyphs[{BLANK_DIGIT: "0", BLANK_COLON: ":"}.get(c, c)]
+            yield glyph.width, glyph.height, None if c in (BLANK_DIGIT, BLANK_COLON) else glyph
 
     def face(self, text):
         """The face for a time text, as rows of (r, g, b)."""
         face = [list(row) for row in self.background]
-        glyphs = [self.glyphs[c] for c in text]
-        # One line of glyphs, centred with each size halved on its own, all tops level.
-        left = self.width // 2 - sum(g.width for g in glyphs) // 2
-        top = self.height // 2 - max(g.height for g in glyphs) // 2
-        for glyph in glyphs:
-            for gy in range(glyph.height):
+        cells = list(self.cells(text))
+        # One line of cells, centred with each size halved on its own, all tops level.
+        left = self.width // 2 - sum(width for width, _, _ in cells) // 2
+        top = self.height // 2 - max(height for _, height, _ in cells) // 2
+        for width, _, glyph in cells:
+            for gy in range(glyph.height if glyph else 0):
                 for gx in range(glyph.width):
                     x, y = left + gx, top + gy
                     colour = glyph.pixel(gx, gy)
                     if colour != WHITE and 0 <= x < self.width and 0 <= y < self.height:
                         face[y][x] = colour
-            left += glyph.width
+            left += width
         return face
 
     def opaque(self, picture):
@@ -98,29 +122,37 @@ def observed(action):
 
 class FaceSession:
     """One clock for the tests of a class, started with the skin that skin_folder() gives, on a
-    screen of SESSION's DPI, where it shows the face grown by ZOOM."""
+    screen of SESSION's DPI, where it shows the face grown by ZOOM in the FORMAT of face_text,
+    in a time zone whose hour is HOUR now, unless HOUR is None."""
 
     SETTINGS = None
     SESSION = {}
     ZOOM = 1
+    FORMAT = {}
+    HOUR = None
 
     @classmethod
     def setUpClass(cls):
         folder = cls.skin_folder()
         cls.skin = Skin(folder)
-        cls.clock = ClockSession(skins=[folder], settings=cls.SETTINGS, **cls.SESSION)
+        cls.clock = ClockSession(skins=[folder], settings=cls.SETTINGS, start=False, **cls.SESSION)
         cls.clock.__enter__()
         cls.addClassCleanup(cls.clock.close)
-        cls.started = cls.clock.window()
+        cls.zone = ZoneInfo(cls.clock.env["TZ"])
+        if cls.HOUR is not None:
+            # A zone of whole hours east of UTC, as a POSIX TZ names it with the sign turned.
+            east = (cls.HOUR - datetime.now(timezone.utc).hour + 12) % 24 - 12
+            cls.clock.env["TZ"] = f"ZTX{-east}"
+            cls.zone = timezone(timedelta(hours=east))
+        cls.started = cls.clock.start()
         time.sleep(1.2)  # past the first tick, whatever the first paint showed
 
     def time_text(self, seconds):
-        return datetime.fromtimestamp(seconds, ZoneInfo(self.clock.env["TZ"])).strftime(
-            "%H:%M:%S")
+        return face_text(datetime.fromtimestamp(seconds, self.zone), **self.FORMAT)
 
     def assertScreenShowsFace(self, turn=lambda rows: rows):
         """The clock window shows, on the screen, the face of a second around now, turned by
-        turn for a side edge."""
+        turn for a side edge; returns that second."""
         left, top, right, bottom = self.clock.window()["rect"]
         shot, seconds = observed(self.clock.capture)
         shown = [[shot.pixel(x, y) for x in range(left, right)] for y in range(top, bottom)]
@@ -129,7 +161,7 @@ class FaceSession:
             text = self.time_text(second)
             expected = zoomed(turn(self.skin.screen_view(text)), self.ZOOM)
             if shown == expected:
-                return
+                return second
             mismatches[text] = [((x, y), shown[y][x], colour)
                                 for y, row in enumerate(expected) for x, colour in enumerate(row)
                                 if shown[y][x] != colour]
@@ -166,7 +198,8 @@ MADE_SIZE = (150, 46)
 def make_skin(folder):
     """A skin with a background full of holes of an unusual key colour, digits of ten sizes
     and a colon taller than all of them. Even background sides with an odd colon height, and
-    time texts of odd width, tell halving each size apart from halving the difference."""
+    time texts of odd width, tell halving each size apart from halving the difference. Its AM
+    is the wider indicator and its PM the taller."""
     width, height = MADE_SIZE
 
     def background(x, y):
@@ -194,6 +227,8 @@ def make_skin(folder):
     for digit in range(10):
         write_bmp(folder / f"{digit}.bmp", 9 + digit % 3, 20 + digit, glyph(digit))
     write_bmp(folder / "10.bmp", 5, 31, glyph(10))
+    write_bmp(folder / "am.bmp", 13, 8, glyph(11))
+    write_bmp(folder / "pm.bmp", 6, 12, glyph(12))
 
 
 def made_skin_folder(test_class):
@@ -265,6 +300,28 @@ class HighDpiTest(FaceSession, unittest.TestCase):
         self.clock.send(WM_COMMAND, IDM_SIZE_AUTOMATIC)
         self.assertEqual(size(), (2 * width, 2 * height))
         time.sleep(1.2)  # a tick of the face at the new zoom
+
+
+class TwelveHourTest(FaceSession, unittest.TestCase):
+    """The made skin in 12 hours at 5 PM, without seconds, its colon blinking: the hour's tens
+    cell shows the background, the PM indicator ends the line, and on odd seconds the colon's
+    cell shows the background too."""
+
+    SETTINGS = f"[skin]\r\nname={MADE_SKIN}\r\n[display]\r\nhours=12\r\nseconds=0\r\nblink=1\r\n"
+    FORMAT = {"hours": 12, "seconds": False, "blink": True}
+    HOUR = 17
+
+    @classmethod
+    def skin_folder(cls):
+        return made_skin_folder(cls)
+
+    def test_a_blank_tens_cell_the_indicator_and_on_an_odd_second_a_blank_colon(self):
+        self.assertRegex(self.time_text(time.time()), r"^ \d[:.]\d\dP$")
+        for _ in range(4):
+            if self.assertScreenShowsFace() % 2:
+                return
+            time.sleep(0.5)
+        self.fail("the screen never showed an odd second")
 
 
 def sample_skin(name):

@@ -55,7 +55,8 @@ TEST(RestampGlyphsTest, ATransformedFaceIsTheUprightFaceTurnedAndZoomed) {
         TransformedCells transformedCells(transformed.Span(), background.Span(), angle, zoom,
                                           scratch);
         std::vector<GlyphPlacement> shown;
-        for (const char* time : {"09:59:58", "09:59:59", "10:00:00", "", "23:51:07"}) {
+        for (const char* time : {"09:59:58", "09:59:59", "10:00:00", "", "23:51:07", "11:51:07P",
+                                 " 1:00:00A", " 1.00.01A"}) {
             const std::vector<GlyphPlacement> wanted = LayoutGlyphs(time, frame, sizes);
             const Rect a = RestampGlyphs(uprightCells, frame, glyphs, shown, wanted);
             const Rect b = RestampGlyphs(transformedCells, frame, glyphs, shown, wanted);

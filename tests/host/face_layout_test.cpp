@@ -53,6 +53,32 @@ TEST(FaceLayoutTest, EmptyGlyphsCloseUpAndEmptyTimeLaysOutNothing) {
     EXPECT_TRUE(LayoutGlyphs("", {100, 40}, glyphs).empty());
 }
 
+// The blank tens of a 12-hour hour take the cell of '0', so " 9:59" is as wide as "10:59"; the
+// blinking colons keep their cells, and the indicator's cell is the wider and taller of AM and PM.
+TEST(FaceLayoutTest, BlankCellsAndTheIndicatorCell) {
+    auto glyphs = DigitsAndColon({10, 20}, {4, 30});
+    glyphs[0] = {12, 20};
+    glyphs[kAmGlyph] = {9, 8};
+    glyphs[kPmGlyph] = {7, 11};
+    // 12 + 10 + 4 + 10 + 10 + 9 = 55 wide, from 100 / 2 - 55 / 2 = 23; the colon sets the top.
+    const auto nine = LayoutGlyphs(" 9:59A", {100, 40}, glyphs);
+    EXPECT_EQ(Xs(nine), (std::vector<int>{23, 35, 45, 49, 59, 69}));
+    EXPECT_EQ(nine[0].glyph, kNoGlyph);
+    EXPECT_EQ(Xs(LayoutGlyphs("10:59P", {100, 40}, glyphs)),
+              (std::vector<int>{23, 33, 45, 49, 59, 69}));
+    // A blank colon keeps the colon's cell, and its height still sets the top edge.
+    const auto blank = LayoutGlyphs("10.00", {100, 40}, glyphs);
+    EXPECT_EQ(Xs(blank), (std::vector<int>{25, 35, 47, 51, 63}));
+    EXPECT_EQ(blank[2].glyph, kNoGlyph);
+    EXPECT_EQ(blank[2].at.y, 5);
+    // The box of what is stamped leaves the blank cells out.
+    EXPECT_EQ(LaidOutLine(" 9:59A", {100, 40}, glyphs).left, 35);
+    // One indicator without the other: no indicator cell at all.
+    glyphs[kPmGlyph] = {};
+    EXPECT_EQ(Xs(LayoutGlyphs("10:59P", {100, 40}, glyphs)),
+              (std::vector<int>{27, 37, 49, 53, 63}));
+}
+
 TEST(FaceLayoutTest, PlainTextAndIconOrigins) {
     // An empty background puts the text's top-centre above the window's corner.
     EXPECT_EQ(PlainTextOrigin({0, 0}, 13).x, 0);

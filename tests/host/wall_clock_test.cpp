@@ -6,19 +6,19 @@
 
 namespace {
 
-constexpr WallTime kNoon = 1'800'000'000'000;  // a whole second
+constexpr WallTime kNoon = 1'800'000'000'000;  // a whole minute
 
 // Every millisecond of a second aims the next tick just past the next turn; a tick on time
 // keeps a period of a whole second, which lands there too.
-TEST(SecondTickerTest, EveryMillisecondAimsJustPastTheNextSecond) {
-    constexpr int kOnTime = SecondTicker::kMarginMilliseconds + SecondTicker::kToleranceMilliseconds;
+TEST(TickerTest, EveryMillisecondAimsJustPastTheNextSecond) {
+    constexpr int kOnTime = Ticker::kMarginMilliseconds + Ticker::kToleranceMilliseconds;
     for (const WallTime second : {kNoon, WallTime{0}, WallTime{-5000}}) {
         for (int into = 0; into < 1000; ++into) {
             const WallTime now = second + into;
-            const WallTime due = now + SecondTicker::DelayToNextSecond(now);
-            EXPECT_EQ(due, second + 1000 + SecondTicker::kMarginMilliseconds) << now;
-            const unsigned period = SecondTicker::NextPeriod(now);
-            EXPECT_EQ(period, into <= kOnTime ? 1000u : SecondTicker::DelayToNextSecond(now))
+            const WallTime due = now + Ticker::DelayToNext(now, TickUnit::Second);
+            EXPECT_EQ(due, second + 1000 + Ticker::kMarginMilliseconds) << now;
+            const unsigned period = Ticker::NextPeriod(now, TickUnit::Second);
+            EXPECT_EQ(period, into <= kOnTime ? 1000u : Ticker::DelayToNext(now, TickUnit::Second))
                 << now;
         }
     }
@@ -26,17 +26,17 @@ TEST(SecondTickerTest, EveryMillisecondAimsJustPastTheNextSecond) {
 
 // Ticks that come early, late or on time, as a loaded machine's timer delivers them, each a
 // period after the one before: the seconds taken must run on one by one, none twice or missed.
-TEST(SecondTickerTest, JitteredTicksTakeEverySecondOnce) {
+TEST(TickerTest, JitteredTicksTakeEverySecondOnce) {
     const int lateness[] = {0, 3, -2, 15, 0, -1, 40, 7, -3, 120, 1, 0, 4, 4, 4, 4, 4, 4};
-    SecondTicker ticker;
+    Ticker ticker;
     std::vector<WallTime> taken;
     WallTime now = kNoon + 345;
-    unsigned period = SecondTicker::DelayToNextSecond(now);
+    unsigned period = Ticker::DelayToNext(now, TickUnit::Second);
     for (int tick = 0; tick < 600; ++tick) {
         now += period + lateness[tick % std::size(lateness)];
-        if (ticker.TakeNewSecond(now))
+        if (ticker.TakeNew(now))
             taken.push_back(now / 1000);
-        period = SecondTicker::NextPeriod(now);
+        period = Ticker::NextPeriod(now, TickUnit::Second);
     }
     ASSERT_GT(taken.size(), 400u);
     for (size_t i = 1; i < taken.size(); ++i)
@@ -44,8 +44,23 @@ TEST(SecondTickerTest, JitteredTicksTakeEverySecondOnce) {
 
     // After Forget the same second is taken again: the face is shown whole at once.
     ticker.Forget();
-    EXPECT_TRUE(ticker.TakeNewSecond(now));
-    EXPECT_FALSE(ticker.TakeNewSecond(now + 1));
+    EXPECT_TRUE(ticker.TakeNew(now));
+    EXPECT_FALSE(ticker.TakeNew(now + 1));
+}
+
+// A minute's ticks are aimed just past the turn of the minute and come a whole minute apart
+// when on time; a minute is taken once, and a ticker given a new unit takes what it finds.
+TEST(TickerTest, MinutesTurnAtWholeMinutes) {
+    constexpr TickUnit kMinute = TickUnit::Minute;
+    EXPECT_EQ(Ticker::DelayToNext(kNoon + 12'345, kMinute), 60'000u - 12'345 + 1);
+    EXPECT_EQ(Ticker::NextPeriod(kNoon + 5, kMinute), 60'000u);
+    EXPECT_EQ(Ticker::NextPeriod(kNoon + 6, kMinute), 60'000u - 6 + 1);
+    Ticker ticker(kMinute);
+    EXPECT_TRUE(ticker.TakeNew(kNoon - 60'000));
+    EXPECT_TRUE(ticker.TakeNew(kNoon));
+    EXPECT_FALSE(ticker.TakeNew(kNoon + 59'999));
+    ticker.SetUnit(TickUnit::Second);
+    EXPECT_TRUE(ticker.TakeNew(kNoon + 59'999));
 }
 
 TEST(LocalTimeTextTest, GivesTheSecondOfTheTimeAsEightCharacters) {

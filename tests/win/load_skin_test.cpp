@@ -45,7 +45,7 @@ protected:
     }
 
     void WriteGlyph(const std::string& skin, int index, COLORREF color) {
-        folder.Write(skin + "/" + std::to_string(index) + ".bmp",
+        folder.Write(skin + "/" + GlyphBaseName(index) + ".bmp",
                      EncodeBmp({2, 3, std::vector<COLORREF>(6, color)}, 24, false));
     }
 
@@ -129,10 +129,11 @@ TEST_F(LoadSkinTest, SideDocksTurnTheWindowButNotTheBackground) {
 }
 
 // A skin switch is all or nothing: without its background a skin changes nothing and says
-// why; with it, only the glyphs it lacks are kept from the skin shown before.
+// why; with it, only the digits and colon it lacks are kept from the skin shown before.
 TEST_F(LoadSkinTest, ASkinWithoutItsBackgroundChangesNothing) {
     WriteSkin("full", Cornered(kMagenta), "");
     WriteGlyph("full", 7, kInk);
+    WriteGlyph("full", kAmGlyph, kInk);
     WriteSkin("other", {5, 1, std::vector<COLORREF>(5, kGreen)}, "");
     folder.Write("empty/config.ini", std::string("[Bitmaps]\r\nTrans=1\r\n"));
     Shown clock;
@@ -150,7 +151,8 @@ TEST_F(LoadSkinTest, ASkinWithoutItsBackgroundChangesNothing) {
 
     EXPECT_TRUE(clock.Switch("other"));
     EXPECT_EQ(clock.WindowSize(), (Size{5, 1}));
-    EXPECT_EQ(clock.skin.Loaded().glyphs[7].Width(), 2);  // "other" has none of its own
+    EXPECT_EQ(clock.skin.Loaded().glyphs[7].Width(), 2);          // "other" has none of its own
+    EXPECT_TRUE(clock.skin.Loaded().glyphs[kAmGlyph].IsEmpty());  // an indicator is never kept
 }
 
 // A folder of the skin's name that is no skin does not hide the skin beside the program, whose

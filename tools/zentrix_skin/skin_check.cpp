@@ -15,8 +15,15 @@
 
 namespace {
 
-// The time whose glyphs make the widest line with most skins.
-constexpr std::string_view kWidestTime = "88:88:88";
+// The lines of the widest times with most skins, as the face's text and as the report names
+// them: with seconds in 24 and 12 hours, and without seconds.
+struct CheckedLine {
+    std::string_view text;
+    std::string_view name;
+};
+constexpr CheckedLine kWidestLines[] = {{"88:88:88", "\"88:88:88\""},
+                                        {"88:88:88P", "12-hour \"88:88:88 PM\""},
+                                        {"88:88", "\"88:88\" without seconds"}};
 
 std::vector<std::uint8_t> FileStart(const std::string& path) {
     return ReadUpTo(OpenForReading(path).get(), kBmpHeaderBytes);
@@ -118,6 +125,17 @@ void CheckSeeThrough(const std::string& folder, const Skin& skin, Report& report
     }
 }
 
+// The indicators are optional, but only a pair of them is shown.
+void CheckIndicators(const std::string& folder, const Skin& skin, Report& report) {
+    if (!FileExists(GlyphPath(folder, kAmGlyph)) && !FileExists(GlyphPath(folder, kPmGlyph))) {
+        report.out << "  am, pm: none, so the 12-hour face shows no AM/PM indicator\n";
+        return;
+    }
+    for (const int i : {kAmGlyph, kPmGlyph})
+        report.Image(GlyphBaseName(i) + " (12-hour indicator)", GlyphPath(folder, i),
+                     skin.glyphs[i], skin.glyphLoads[i]);
+}
+
 void CheckFit(const Skin& skin, Report& report) {
     const Size frame{skin.background.Width(), skin.background.Height()};
     if (frame.width == 0)
@@ -125,13 +143,15 @@ void CheckFit(const Skin& skin, Report& report) {
     std::array<Size, kGlyphCount> sizes{};
     for (int i = 0; i < kGlyphCount; ++i)
         sizes[i] = {skin.glyphs[i].Width(), skin.glyphs[i].Height()};
-    const Rect line = LaidOutLine(kWidestTime, frame, sizes);
-    report.out << "line \"" << kWidestTime << "\": " << line.right - line.left << " x "
-               << line.bottom - line.top << " at (" << line.left << ", " << line.top << ") on "
-               << frame.width << " x " << frame.height << "\n";
-    if (!FitsOn(line, frame))
-        report.Problem("the glyphs of \"" + std::string(kWidestTime) +
-                       "\" do not fit the background: the clock clips them");
+    for (const CheckedLine& checked : kWidestLines) {
+        const Rect line = LaidOutLine(checked.text, frame, sizes);
+        report.out << "line " << checked.name << ": " << line.right - line.left << " x "
+                   << line.bottom - line.top << " at (" << line.left << ", " << line.top << ") on "
+                   << frame.width << " x " << frame.height << "\n";
+        if (!FitsOn(line, frame))
+            report.Problem("the glyphs of " + std::string(checked.name) +
+                           " do not fit the background: the clock clips them");
+    }
 }
 
 }  // namespace
@@ -145,9 +165,12 @@ int CheckSkin(const std::string& folder, std::ostream& out) {
     out << "images:\n";
     report.Image("background", SkinImagePath(folder, skin.values.background), skin.background,
                  skin.backgroundLoad);
-    for (int i = 0; i < kGlyphCount; ++i)
-        report.Image(i == kColonGlyph ? "glyph 10 (colon)" : "glyph " + std::to_string(i),
-                     GlyphPath(folder, i), skin.glyphs[i], skin.glyphLoads[i]);
+    for (int i = 0; i < kGlyphCount; ++i) {
+        if (!IsOptionalGlyph(i))
+            report.Image(i == kColonGlyph ? "glyph 10 (colon)" : "glyph " + std::to_string(i),
+                         GlyphPath(folder, i), skin.glyphs[i], skin.glyphLoads[i]);
+    }
+    CheckIndicators(folder, skin, report);
 
     CheckSeeThrough(folder, skin, report);
     CheckFit(skin, report);

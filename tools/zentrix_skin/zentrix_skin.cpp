@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "face/dock_mode.h"
+#include "face/time_format.h"
 #include "face/zoom.h"
 #include "tools/zentrix_skin/face_preview.h"
 #include "tools/zentrix_skin/skin_check.h"
@@ -21,8 +22,9 @@ constexpr int kUsage = 2;
 
 int Usage() {
     std::cerr << "usage: zentrix-skin check FOLDER\n"
-                 "       zentrix-skin preview FOLDER [--time HH:MM:SS] "
-                 "[--dock top|left|right|floating] [--zoom 1|2|3] OUT.bmp\n";
+                 "       zentrix-skin preview FOLDER [--time HH:MM:SS] [--hours 12|24] "
+                 "[--no-seconds] [--colon off] [--dock top|left|right|floating] [--zoom 1|2|3] "
+                 "OUT.bmp\n";
     return kUsage;
 }
 
@@ -38,21 +40,23 @@ std::optional<DockMode> ParseDock(std::string_view text) {
     return std::nullopt;
 }
 
-// Two digits, a colon, two digits, a colon, two digits: what the clock's time format gives.
-// The digits are not range-checked, so "88:88:88" shows the widest face.
-bool IsTimeText(std::string_view text) {
+// Two digits, a colon, two digits, a colon, two digits, as a time of day. The digits are not
+// range-checked, so "88:88:88" shows the widest 24-hour face.
+std::optional<TimeOfDay> ParseTime(std::string_view text) {
     if (text.size() != 8)
-        return false;
+        return std::nullopt;
     for (size_t i = 0; i < text.size(); ++i) {
         const bool colonPlace = i == 2 || i == 5;
         if (colonPlace ? text[i] != ':' : (text[i] < '0' || text[i] > '9'))
-            return false;
+            return std::nullopt;
     }
-    return true;
+    const auto number = [&](size_t at) { return (text[at] - '0') * 10 + text[at + 1] - '0'; };
+    return TimeOfDay{number(0), number(3), number(6)};
 }
 
 int Preview(const std::vector<std::string>& args) {
-    std::string time = "12:34:56";
+    TimeOfDay time{12, 34, 56};
+    TimeFormat format;
     DockMode mode = DockTop;
     int zoom = 1;
     std::optional<std::string> folder;
@@ -60,11 +64,23 @@ int Preview(const std::vector<std::string>& args) {
     for (size_t i = 2; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (arg == "--time" && i + 1 < args.size()) {
-            time = args[++i];
-            if (!IsTimeText(time)) {
-                std::cerr << "zentrix-skin: --time takes HH:MM:SS, not \"" << time << "\"\n";
+            const std::optional<TimeOfDay> parsed = ParseTime(args[++i]);
+            if (!parsed) {
+                std::cerr << "zentrix-skin: --time takes HH:MM:SS, not \"" << args[i] << "\"\n";
                 return kUsage;
             }
+            time = *parsed;
+        } else if (arg == "--hours" && i + 1 < args.size()) {
+            const std::string_view hours = args[++i];
+            if (hours != "12" && hours != "24")
+                return Usage();
+            format.twelveHours = hours == "12";
+        } else if (arg == "--no-seconds") {
+            format.seconds = false;
+        } else if (arg == "--colon" && i + 1 < args.size()) {
+            if (args[++i] != "off")
+                return Usage();
+            format.colons = Colons::Hidden;
         } else if (arg == "--dock" && i + 1 < args.size()) {
             const std::optional<DockMode> parsed = ParseDock(args[++i]);
             if (!parsed)
@@ -87,7 +103,7 @@ int Preview(const std::vector<std::string>& args) {
     }
     if (!folder || !out)
         return Usage();
-    if (!WriteFacePreview(*folder, time, mode, zoom, *out)) {
+    if (!WriteFacePreview(*folder, FaceText(time, format), mode, zoom, *out)) {
         std::cerr << "zentrix-skin: no face written: " << *folder
                   << " has no readable background, or " << *out << " cannot be written\n";
         return kProblems;

@@ -476,8 +476,8 @@ void CALLBACK EndShownMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     EndMenu();
 }
 
-// Arguments: X Y TIMEOUT_MS ITEM...; an item "-" is a separator, a leading "+" checks the item
-// and a leading ">" makes it a submenu.
+// Arguments: X Y TIMEOUT_MS ITEM...; an item "-" is a separator, a leading "+" checks the item,
+// a leading "*" marks it as the chosen one of a group, and a leading ">" makes it a submenu.
 int ShowMenu(const std::vector<const char*>& args) {
     long long x = 0, y = 0, timeout = 0;
     if (args.size() < 3 || !ParseNumber(args[0], x) || !ParseNumber(args[1], y) ||
@@ -500,9 +500,13 @@ int ShowMenu(const std::vector<const char*>& args) {
             continue;
         }
         const bool checked = item.front() == '+';
-        const std::string text(checked ? item.substr(1) : item);
-        AppendMenuA(menu.get(), MF_STRING | (checked ? MF_CHECKED : MF_UNCHECKED), id++,
+        const bool radio = item.front() == '*';
+        const std::string text(checked || radio ? item.substr(1) : item);
+        AppendMenuA(menu.get(), MF_STRING | (checked ? MF_CHECKED : MF_UNCHECKED), id,
                     text.c_str());
+        if (radio)
+            CheckMenuRadioItem(menu.get(), id, id, id, MF_BYCOMMAND);
+        ++id;
     }
     const UniqueWindow owner(CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP,
                                              static_cast<int>(x), static_cast<int>(y), 1, 1,

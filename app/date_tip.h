@@ -1,0 +1,23 @@
+#pragma once
+// The tooltip that tells today's date while the pointer rests on the clock.
+
+#include <windows.h>
+
+#include <string>
+
+#include "win/unique_handle.h"
+
+class DateTip {
+public:
+    // Puts the tip over the whole of `clock`; the tip watches the clock's pointer moves itself.
+    void Create(HWND clock);
+
+    // Answers what the tip asks the clock: how it is to notify, and the text to show, which is
+    // the date of the moment it asks, so that it follows midnight, or nothing while `hidden`.
+    // Returns whether the message was the tip's, with the answer in `result`.
+    bool Answer(UINT message, WPARAM wParam, LPARAM lParam, bool hidden, LRESULT& result);
+
+private:
+    UniqueWindow tip;
+    std::wstring text;  // the tip reads it after the notification
+};

@@ -1,0 +1,11 @@
+#pragma once
+// How the user's regional format in Windows writes times and dates.
+
+#include <string>
+
+// Whether the user's time format counts the hours to 12.
+bool RegionUsesTwelveHours();
+
+// Today's date written long, as the user's region writes it ("Tuesday, December 8, 2026"); empty
+// when it cannot be had.
+std::wstring LongDateToday();
