@@ -281,6 +281,9 @@ class MenuTest(unittest.TestCase):
         self.choose(self.open_checked_menu(360, 17, {TOP, AUTO_MOVE}), START)
         self.assertEqual(self.run_value(), f'"{program}"')
         self.assertIsNone(self.run_value(APPROVED_KEY))
+        # Off again, as the session's later tests expect it.
+        self.choose(self.open_checked_menu(370, 17, {TOP, AUTO_MOVE, START}), START)
+        self.assertIsNone(self.run_value())
 
     # -- Exit --------------------------------------------------------------------------------
 
