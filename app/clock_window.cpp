@@ -27,28 +27,30 @@ Point PointerPosition() {
     return {pointer.x, pointer.y};
 }
 
-// Whether `window` is one of the desktop's: the desktop itself, the shell's window, or a window
-// of the classes that hold the desktop icons and the wallpaper, which cover the monitor without
-// a caption and come to the front when the user clicks the bare desktop.
-bool IsDesktop(HWND window) {
+// Whether `window` is of the classes that hold the desktop icons and the wallpaper, which cover
+// the monitor without a caption and come to the front when the user clicks the bare desktop.
+bool HoldsTheDesktop(HWND window) {
     char name[16] = {};
     GetClassNameA(window, name, sizeof name);
-    return window == GetDesktopWindow() || window == GetShellWindow() ||
-           std::strcmp(name, "WorkerW") == 0 || std::strcmp(name, "Progman") == 0;
+    return std::strcmp(name, "WorkerW") == 0 || std::strcmp(name, "Progman") == 0;
 }
 
 // The foreground window, unless it is one that is never taken for a full-screen window: the
 // desktop's, or one of the clock's own.
 std::optional<ForegroundWindow> FullScreenCandidate(HWND foreground) {
-    if (!foreground || IsDesktop(foreground))
+    if (!foreground || foreground == GetDesktopWindow() || foreground == GetShellWindow())
         return std::nullopt;
     DWORD process = 0;
     GetWindowThreadProcessId(foreground, &process);
     RECT rect{};
     if (process == GetCurrentProcessId() || !GetWindowRect(foreground, &rect))
         return std::nullopt;
-    return ForegroundWindow{ToRect(rect),
-                            (GetWindowLongA(foreground, GWL_STYLE) & WS_CAPTION) == WS_CAPTION};
+    const bool captioned = (GetWindowLongA(foreground, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+    // The class is asked last, and of caption-less windows alone: it costs a round trip to the
+    // window server.
+    if (!captioned && HoldsTheDesktop(foreground))
+        return std::nullopt;
+    return ForegroundWindow{ToRect(rect), captioned};
 }
 
 UINT CheckedIf(bool on) {
@@ -109,6 +111,8 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         result = TRUE;  // what a power broadcast is answered with; the others ignore it
         return true;
     }
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
+        dateTip.Relay(Handle(), message, wParam, lParam);
     switch (message) {
         case WM_SYSCOMMAND:
             return OnSysCommand(wParam);

@@ -16,11 +16,18 @@ void DateTip::Create(HWND clock) {
                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr));
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V1_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = clock;
     tool.uId = reinterpret_cast<UINT_PTR>(clock);
     tool.lpszText = LPSTR_TEXTCALLBACKW;
     SendMessageW(tip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void DateTip::Relay(HWND clock, UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (!tip)
+        return;
+    MSG relayed{clock, message, wParam, lParam, 0, {}};
+    SendMessageW(tip.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 bool DateTip::Answer(UINT message, WPARAM wParam, LPARAM lParam, bool hidden, LRESULT& result) {

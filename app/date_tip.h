@@ -9,8 +9,12 @@
 
 class DateTip {
 public:
-    // Puts the tip over the whole of `clock`; the tip watches the clock's pointer moves itself.
+    // Puts the tip over the whole of `clock`.
     void Create(HWND clock);
+    // Hands the tip a mouse message of the clock, from which it tells when the pointer rests.
+    // Relayed rather than watched through a subclass of the clock, which would add a lookup of
+    // the window's properties to every message, the timer's included.
+    void Relay(HWND clock, UINT message, WPARAM wParam, LPARAM lParam) const;
 
     // Answers what the tip asks the clock: how it is to notify, and the text to show, which is
     // the date of the moment it asks, so that it follows midnight, or nothing while `hidden`.
