@@ -71,7 +71,8 @@ constexpr std::pair<int, HourChoice> kHourItems[] = {{IDM_HOURS_24, HourChoice::
 }  // namespace
 
 ClockWindow::ClockWindow(Application& app, WallClock now)
-    : ClockWindow(app, now, ClockSettings::Read(SettingsFile::ForProgram(app.ExeName()))) {}
+    : ClockWindow(app, now,
+                  ClockSettings::Read(SettingsFile::ForProgram(app.ExeFolder(), app.ExeName()))) {}
 
 ClockWindow::ClockWindow(Application& app, WallClock now, const ClockSettings& saved)
     : Dialog(IDD_CLOCK, app.Instance(), nullptr),
@@ -530,5 +531,5 @@ bool ClockWindow::OnSysCommand(WPARAM command) {
 // Saves where the window really stands, so a clock closed while dodged comes back there.
 void ClockWindow::SaveSettings() {
     ClockSettings{shown.Name(), WindowRect(Handle()).Origin(), shown.ZoomChoice(), timeChoices}
-        .Write(SettingsFile::ForProgram(app.ExeName()));
+        .Write(SettingsFile::ForProgram(app.ExeFolder(), app.ExeName()));
 }

@@ -5,25 +5,33 @@
 
 #include <string>
 
+#include "win/wide_text.h"
+
 namespace {
 
 constexpr DWORD kValueBufferSize = 4096;
 
+// Sections, keys and values go to the profile functions as their "A" forms would pass them, in
+// the ANSI code page, so that a file keeps the bytes it holds; only the path is UTF-8.
+std::wstring Ansi(std::string_view text) {
+    return Widen(text, CP_ACP);
+}
+
 bool Exists(const std::string& path) {
-    return !path.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return !path.empty() && GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::string WindowsFolder() {
-    char folder[MAX_PATH] = {};
-    GetWindowsDirectoryA(folder, MAX_PATH);
-    return folder;
+    wchar_t folder[MAX_PATH] = {};
+    GetWindowsDirectoryW(folder, MAX_PATH);
+    return Narrow(folder);
 }
 
 std::string AppDataFolder() {
-    char folder[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
+    wchar_t folder[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
         return {};
-    return folder;
+    return Narrow(folder);
 }
 
 }  // namespace
@@ -31,9 +39,12 @@ std::string AppDataFolder() {
 SettingsFile::SettingsFile(std::string filePath, std::string fallbackPath, ProfileWriter writer)
     : filePath(std::move(filePath)), fallbackPath(std::move(fallbackPath)), writer(writer) {}
 
-SettingsFile SettingsFile::ForProgram(const std::string& exeName) {
-    const std::string appData = AppDataFolder();
+SettingsFile SettingsFile::ForProgram(const std::string& exeFolder, const std::string& exeName) {
     const std::string iniName = exeName + ".INI";
+    const std::string portable = exeFolder + "\\" + iniName;
+    if (Exists(portable))
+        return SettingsFile(portable, std::string());
+    const std::string appData = AppDataFolder();
     return SettingsFile(
         WindowsFolder() + "\\" + iniName,
         appData.empty() ? std::string() : appData + "\\" + exeName + "\\" + iniName);
@@ -45,22 +56,25 @@ const std::string& SettingsFile::ReadFrom() const {
 
 std::string SettingsFile::ReadString(const char* section, const char* key,
                                      const char* fallback) const {
-    std::string value(kValueBufferSize, '\0');
-    const DWORD length = GetPrivateProfileStringA(section, key, fallback, value.data(),
-                                                  kValueBufferSize, ReadFrom().c_str());
+    std::wstring value(kValueBufferSize, L'\0');
+    const DWORD length =
+        GetPrivateProfileStringW(Ansi(section).c_str(), Ansi(key).c_str(), Ansi(fallback).c_str(),
+                                 value.data(), kValueBufferSize, Widen(ReadFrom()).c_str());
     value.resize(length);
-    return value;
+    return Narrow(value, CP_ACP);
 }
 
 int SettingsFile::ReadInt(const char* section, const char* key, int fallback) const {
-    return static_cast<int>(GetPrivateProfileIntA(section, key, fallback, ReadFrom().c_str()));
+    return static_cast<int>(GetPrivateProfileIntW(Ansi(section).c_str(), Ansi(key).c_str(),
+                                                  fallback, Widen(ReadFrom()).c_str()));
 }
 
 bool SettingsFile::Write(const std::vector<SettingsValue>& values) const {
     const bool written = Replace(filePath, values);
     if ((written && !Exists(fallbackPath)) || fallbackPath.empty())
         return written;
-    CreateDirectoryA(fallbackPath.substr(0, fallbackPath.find_last_of('\\')).c_str(), nullptr);
+    CreateDirectoryW(Widen(fallbackPath.substr(0, fallbackPath.find_last_of('\\'))).c_str(),
+                     nullptr);
     return Replace(fallbackPath, values) || written;
 }
 
@@ -70,18 +84,20 @@ bool SettingsFile::Write(const std::vector<SettingsValue>& values) const {
 // saving at once do not write into each other's.
 bool SettingsFile::Replace(const std::string& file,
                            const std::vector<SettingsValue>& values) const {
-    const std::string next = file + "." + std::to_string(GetCurrentProcessId()) + ".new";
-    DeleteFileA(next.c_str());  // left by a save cut off in an earlier process of this number
-    if (!CopyFileA(file.c_str(), next.c_str(), FALSE) && GetLastError() != ERROR_FILE_NOT_FOUND)
+    const std::wstring path = Widen(file);
+    const std::wstring next = path + L"." + std::to_wstring(GetCurrentProcessId()) + L".new";
+    DeleteFileW(next.c_str());  // left by a save cut off in an earlier process of this number
+    if (!CopyFileW(path.c_str(), next.c_str(), FALSE) && GetLastError() != ERROR_FILE_NOT_FOUND)
         return false;
     bool written = true;
     for (const SettingsValue& value : values)
-        written = written && writer(value.section, value.key, value.value.c_str(), next.c_str());
+        written = written && writer(Ansi(value.section).c_str(), Ansi(value.key).c_str(),
+                                    Ansi(value.value).c_str(), next.c_str());
     writer(nullptr, nullptr, nullptr, next.c_str());  // lets go of the profile cache's copy
     if (written &&
-        MoveFileExA(next.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        MoveFileExW(next.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    DeleteFileA(next.c_str());
+    DeleteFileW(next.c_str());
     return false;
 }
 

@@ -4,7 +4,9 @@
 //
 // The file lives in the Windows folder. Where that folder cannot be written (a program without
 // administrator rights on current Windows), the same keys go to a copy in the user's
-// application-data folder, which is read first whenever it exists.
+// application-data folder, which is read first whenever it exists. A copy of the program that
+// finds its file beside itself is portable: it keeps its settings there and nowhere else, so a
+// folder on a stick carries them from machine to machine.
 //
 // A save replaces the file at once, never key by key: a save cut off at shutdown, or two copies
 // of the program saving at the same moment, leave one whole save or the other.
@@ -24,15 +26,16 @@ struct SettingsValue {
 class SettingsFile {
 public:
     // How the values of a save are written, and the file then let go of: the platform's
-    // WritePrivateProfileStringA, unless a test stands in for it.
-    using ProfileWriter = BOOL(WINAPI*)(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file);
+    // WritePrivateProfileStringW, unless a test stands in for it.
+    using ProfileWriter = BOOL(WINAPI*)(LPCWSTR section, LPCWSTR key, LPCWSTR value, LPCWSTR file);
 
-    // `filePath` and `fallbackPath` are the full paths of the file and of its copy.
+    // `filePath` and `fallbackPath` are the full paths of the file and of its copy, in UTF-8.
     SettingsFile(std::string filePath, std::string fallbackPath,
-                 ProfileWriter writer = WritePrivateProfileStringA);
+                 ProfileWriter writer = WritePrivateProfileStringW);
 
-    // "<exe>.INI" in the Windows folder, with its copy in "%APPDATA%\<exe>\<exe>.INI".
-    static SettingsFile ForProgram(const std::string& exeName);
+    // "<exe>.INI" beside the program when it is there, alone; otherwise "<exe>.INI" in the
+    // Windows folder, with its copy in "%APPDATA%\<exe>\<exe>.INI".
+    static SettingsFile ForProgram(const std::string& exeFolder, const std::string& exeName);
 
     std::string ReadString(const char* section, const char* key, const char* fallback) const;
     // A value that is not a number reads as the platform's integer conversion gives it.

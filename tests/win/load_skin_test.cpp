@@ -16,7 +16,8 @@ constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kInk = RGB(20, 40, 60);
 
 SettingsFile Settings() {
-    return SettingsFile::ForProgram(Application::Current()->ExeName());
+    return SettingsFile::ForProgram(Application::Current()->ExeFolder(),
+                                    Application::Current()->ExeName());
 }
 
 // Skins written into a scratch folder that becomes the working directory.

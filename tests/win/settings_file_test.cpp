@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "tests/win/test_files.h"
+#include "win/wide_text.h"
 
 namespace {
 
@@ -32,6 +33,20 @@ TEST_F(SettingsFileTest, WritesTheMainFileAndMakesNoCopyWhileItCan) {
     EXPECT_EQ(settings.ReadInt("position", "x", 0), -12);
     EXPECT_EQ(GetFileAttributesA(copy.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(settings.ReadString("skin", "name", "back2"), "back2");
+}
+
+// A file beside the program makes it portable: the settings go there, and to no folder of the
+// machine's, though the code page cannot spell the program's folder ("Часы").
+TEST_F(SettingsFileTest, AFileBesideTheProgramKeepsTheSettingsAlone) {
+    const std::string name = "ZentrixPortableTest";
+    const std::string program = folder / "\xD0\xA7\xD0\xB0\xD1\x81\xD1\x8B";
+    CreateDirectoryW(Widen(program).c_str(), nullptr);
+    CloseHandle(CreateFileW(Widen(program + "\\" + name + ".INI").c_str(), GENERIC_WRITE, 0,
+                            nullptr, CREATE_NEW, 0, nullptr));
+    EXPECT_TRUE(SettingsFile::ForProgram(program, name).WriteInt("position", "x", 7));
+    EXPECT_EQ(SettingsFile(program + "\\" + name + ".INI", "").ReadInt("position", "x", 0), 7);
+    const SettingsFile installed = SettingsFile::ForProgram(folder / "elsewhere", name);
+    EXPECT_EQ(installed.ReadInt("position", "x", 0), 0);
 }
 
 // Stands in for a Windows folder the program may not write to: the read-only attribute alone
@@ -64,11 +79,11 @@ TEST_F(SettingsFileTest, AnUnwritableMainFileSendsTheSettingsToTheCopy) {
 
 // Stands in for a main file that fails part-way through a save: every value but "y" lands, in
 // the file or in any file whose name begins with its own.
-std::string partlyFailingFile;
-BOOL WINAPI FailYOnTheMainFile(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file) {
-    if (std::string_view(file).starts_with(partlyFailingFile) && key && std::string(key) == "y")
+std::wstring partlyFailingFile;
+BOOL WINAPI FailYOnTheMainFile(LPCWSTR section, LPCWSTR key, LPCWSTR value, LPCWSTR file) {
+    if (std::wstring_view(file).starts_with(partlyFailingFile) && key && std::wstring(key) == L"y")
         return FALSE;
-    return WritePrivateProfileStringA(section, key, value, file);
+    return WritePrivateProfileStringW(section, key, value, file);
 }
 
 // A save cut off part-way leaves the main file as it was, whole. The copy is read first once it
@@ -76,7 +91,7 @@ BOOL WINAPI FailYOnTheMainFile(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR 
 TEST_F(SettingsFileTest, ASaveThatFailsPartWayLeavesEveryValueInTheCopy) {
     const std::string before = "[position]\r\nx=1\r\ny=2\r\n[skin]\r\nname=back2\r\n";
     folder.Write("Zentrix.INI", before);
-    partlyFailingFile = main;
+    partlyFailingFile = Widen(main);
     const SettingsFile partly(main, copy, FailYOnTheMainFile);
     EXPECT_TRUE(
         partly.Write({{"position", "x", "5"}, {"position", "y", "6"}, {"skin", "name", "neon"}}));

@@ -92,7 +92,8 @@ TEST(SoakTest, PaintsAndDockSwitchesLeaveNothingBehind) {
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
     ASSERT_TRUE(SetCurrentDirectoryA(ZENTRIX_SKINS_DIR));
-    const SettingsFile settings = SettingsFile::ForProgram(Application::Current()->ExeName());
+    const SettingsFile settings = SettingsFile::ForProgram(Application::Current()->ExeFolder(),
+                                                           Application::Current()->ExeName());
     settings.WriteString("skin", "name", "back2");
 
     const Counts start;
