@@ -10,6 +10,7 @@ packages=(
     wine wine64
     xvfb xauth x11-utils x11-apps xdotool imagemagick libx11-dev libxinerama-dev
     clang libclang-rt-14-dev valgrind
+    nsis
 )
 
 missing=()
