@@ -483,10 +483,10 @@ class ClockSession:
         data = self.settings_bytes()
         return None if data is None else parse_settings(data)
 
-    def wine(self, *args):
+    def wine(self, *args, check=True):
         """Runs a program of the Wine installation (cmd, winepath, reg...) in the session's
         prefix and returns its standard output as text."""
-        return _run(["wine", *args], self.env).stdout.decode("latin-1")
+        return _run(["wine", *args], self.env, check=check).stdout.decode("latin-1")
 
     def app_data_path(self):
         """Where the user's application data folder (%APPDATA%) of the prefix is."""

@@ -1,21 +1,26 @@
 """Start-up: the clock window's look and place, and how a run ends and saves its settings."""
 
 import configparser
+import hashlib
+import json
 import os
+import re
 import shutil
 import time
 import unittest
 import zipfile
-from pathlib import Path
+from pathlib import Path, PureWindowsPath
 
-from harness import (DEFAULT_SCREEN, MESSAGE_CAPTION, WM_CLOSE, WM_COMMAND, WS_BORDER,
-                     WS_CAPTION, WS_EX_TOOLWINDOW, WS_POPUP, WS_THICKFRAME, Bitmap, ClockSession)
+from harness import (DEFAULT_SCREEN, MESSAGE_CAPTION, SETTINGS_NAME, WM_CLOSE, WM_COMMAND,
+                     WS_BORDER, WS_CAPTION, WS_EX_TOOLWINDOW, WS_POPUP, WS_THICKFRAME, Bitmap,
+                     ClockSession, parse_settings)
 
 WM_QUERYENDSESSION = 0x0011
 WM_ENDSESSION = 0x0016
 IDM_AUTO_MOVE = 32777
 IDM_START_WITH_WINDOWS = 32779
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zentrix"
 
 DEFAULT_SKIN = "back2"
 # The display's root window, seen through the holes of the clock's shape.
@@ -34,6 +39,18 @@ def skin_image(name, base):
 
 def skin_background(name):
     return skin_image(name, skin_config(name).get("Bitmaps", "Background", fallback="back"))
+
+
+def registry_values(clock, key):
+    """The values of a registry key as {name: text}, a number as `reg export` writes it
+    ("dword:..."); None when there is no such key."""
+    exported = clock.workdir / "key.reg"
+    exported.unlink(missing_ok=True)
+    clock.wine("reg", "export", key, f"Z:{exported}", "/y", check=False)
+    if not exported.exists():
+        return None
+    found = re.findall(r'^"(.+?)"=(.*)$', exported.read_text(encoding="utf-16"), re.MULTILINE)
+    return {name: json.loads(value) if value.startswith('"') else value for name, value in found}
 
 
 class PlacementAssertions:
@@ -238,6 +255,74 @@ class EndOfRunTest(unittest.TestCase, PlacementAssertions):
             clock.wine("reg", "export", RUN_KEY, f"Z:{exported}", "/y")
             program = f"Z:{clock.exe}".replace("/", "\\").replace("\\", "\\\\")
             self.assertIn(f'"Zentrix"="\\"{program}\\""', exported.read_text(encoding="utf-16"))
+
+
+    def test_the_packages_install_a_clock_that_finds_its_skins_and_uninstall_it(self):
+        installer = Path(os.environ["ZENTRIX_INSTALLER"])
+        version = installer.name.split("-")[1]
+        manifests = sorted((installer.parent / "winget").glob("*.yaml"))
+        self.assertEqual(len(manifests), 3)
+        for manifest in manifests:
+            self.assertIn(f"PackageVersion: {version}\n", manifest.read_text())
+        sha256 = hashlib.sha256(installer.read_bytes()).hexdigest().upper()
+        self.assertIn(f"InstallerSha256: {sha256}\n", manifests[0].read_text())
+        background = skin_background(DEFAULT_SKIN)
+        with ClockSession(start=False) as clock:
+            users = clock.prefix / "drive_c" / "users"
+            # The zip's copy is portable: its settings stay beside it, whatever the working folder.
+            portable = clock.workdir.parent / "portable"
+            with zipfile.ZipFile(os.environ["ZENTRIX_PACKAGE"]) as package:
+                package.extractall(portable)
+            clock.exe = portable / clock.exe.name
+            clock.start()
+            clock.send(WM_CLOSE)
+            self.assertTrue(clock.wait_exit())
+            saved = parse_settings((portable / SETTINGS_NAME).read_bytes())
+            self.assertEqual(saved["skin"], {"name": DEFAULT_SKIN})
+            self.assertIsNone(clock.settings())
+            self.assertEqual(list(users.glob("*/AppData/Roaming/Zentrix")), [])
+
+            clock.wine(installer, "/S")
+            entry = registry_values(clock, UNINSTALL_KEY)
+            self.assertEqual((entry["DisplayName"], entry["DisplayVersion"], entry["Publisher"]),
+                             ("Zentrix", version, "The Zentrix developers"))
+            self.assertGreater(int(entry["EstimatedSize"].removeprefix("dword:"), 16), 1000)
+            location = PureWindowsPath(entry["InstallLocation"])
+            self.assertEqual(PureWindowsPath(entry["DisplayIcon"]), location / "Zentrix.exe")
+            folder = Path(clock.wine("winepath", "-u", location).strip()).resolve()
+            self.assertEqual(folder.relative_to(users).parts[1:], ("AppData", "Local", "Programs",
+                                                                   "Zentrix"))
+            installed = {path.relative_to(folder).as_posix() for path in folder.rglob("*")}
+            self.assertLessEqual({"Zentrix.exe", "zentrix-skin.exe", "Uninstall.exe",
+                                  "skins/back2/back.bmp", "docs/skins.md"}, installed)
+            self.assertNotIn(SETTINGS_NAME, installed)
+
+            # The shortcut's target, the path its link information holds, starts the clock in a
+            # working folder without skins.
+            shortcut, = users.glob("*/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/"
+                                   "Zentrix.lnk")
+            target = re.search(rb"[A-Za-z]:\\[^\0]*?\.exe", shortcut.read_bytes()).group()
+            clock.exe = PureWindowsPath(target.decode("latin-1"))
+            self.assertEqual(clock.exe, location / "Zentrix.exe")
+            window = clock.start()
+            self.assertIsNone(clock.top_window(MESSAGE_CAPTION))
+            self.assertEqual((window["width"], window["height"]),
+                             (background.width, background.height))
+            clock.send(WM_COMMAND, IDM_START_WITH_WINDOWS)
+            self.assertEqual(registry_values(clock, RUN_KEY)["Zentrix"], f'"{clock.exe}"')
+            clock.send(WM_CLOSE)
+            self.assertTrue(clock.wait_exit())
+            saved = clock.settings_bytes()
+            self.assertIsNotNone(saved)
+
+            # The uninstaller runs on from a copy of itself; the entry goes last.
+            clock.wine(location / "Uninstall.exe", "/S")
+            self.assertTrue(clock.wait_for(
+                lambda: registry_values(clock, UNINSTALL_KEY) is None, 20))
+            self.assertFalse(folder.exists())
+            self.assertFalse(shortcut.exists())
+            self.assertNotIn("Zentrix", registry_values(clock, RUN_KEY))
+            self.assertEqual(clock.settings_bytes(), saved)
 
 
 class DamagedSettingsTest(unittest.TestCase, PlacementAssertions):
