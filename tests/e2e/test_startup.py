@@ -315,11 +315,20 @@ class EndOfRunTest(unittest.TestCase, PlacementAssertions):
             saved = clock.settings_bytes()
             self.assertIsNotNone(saved)
 
+            # Installed again, over a skin of the user's own, the package keeps it and the settings.
+            shutil.copytree(folder / "skins" / "neon", folder / "skins" / "mine")
+            clock.wine(installer, "/S")
+            self.assertEqual(clock.settings_bytes(), saved)
+            mine = {path.relative_to(folder).as_posix() for path in folder.rglob("*")
+                    if "mine" in path.parts or path.name == "skins"}
+            self.assertIn("skins/mine/back.bmp", mine)
+
             # The uninstaller runs on from a copy of itself; the entry goes last.
             clock.wine(location / "Uninstall.exe", "/S")
             self.assertTrue(clock.wait_for(
                 lambda: registry_values(clock, UNINSTALL_KEY) is None, 20))
-            self.assertFalse(folder.exists())
+            self.assertEqual({path.relative_to(folder).as_posix() for path in folder.rglob("*")},
+                             mine)
             self.assertFalse(shortcut.exists())
             self.assertNotIn("Zentrix", registry_values(clock, RUN_KEY))
             self.assertEqual(clock.settings_bytes(), saved)
