@@ -35,18 +35,17 @@ TEST_F(SettingsFileTest, WritesTheMainFileAndMakesNoCopyWhileItCan) {
     EXPECT_EQ(settings.ReadString("skin", "name", "back2"), "back2");
 }
 
-// A file beside the program makes it portable: the settings go there, and to no folder of the
-// machine's, though the code page cannot spell the program's folder ("Часы").
+// A file beside the program keeps the settings alone, though the code page cannot spell its
+// folder ("Часы").
 TEST_F(SettingsFileTest, AFileBesideTheProgramKeepsTheSettingsAlone) {
-    const std::string name = "ZentrixPortableTest";
     const std::string program = folder / "\xD0\xA7\xD0\xB0\xD1\x81\xD1\x8B";
     CreateDirectoryW(Widen(program).c_str(), nullptr);
-    CloseHandle(CreateFileW(Widen(program + "\\" + name + ".INI").c_str(), GENERIC_WRITE, 0,
-                            nullptr, CREATE_NEW, 0, nullptr));
-    EXPECT_TRUE(SettingsFile::ForProgram(program, name).WriteInt("position", "x", 7));
-    EXPECT_EQ(SettingsFile(program + "\\" + name + ".INI", "").ReadInt("position", "x", 0), 7);
-    const SettingsFile installed = SettingsFile::ForProgram(folder / "elsewhere", name);
-    EXPECT_EQ(installed.ReadInt("position", "x", 0), 0);
+    const SettingsFile beside(program + "\\Portable.INI", "");
+    ASSERT_TRUE(beside.WriteString("skin", "name", "neon"));
+    EXPECT_TRUE(SettingsFile::ForProgram(program, "Portable").WriteInt("position", "x", 7));
+    EXPECT_EQ(beside.ReadInt("position", "x", 0), 7);
+    EXPECT_EQ(
+        SettingsFile::ForProgram(folder / "elsewhere", "Portable").ReadInt("position", "x", 0), 0);
 }
 
 // Stands in for a Windows folder the program may not write to: the read-only attribute alone
