@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/clock_window.h"
+#include "app/one_clock.h"
 #include "res/resource.h"
 #include "win/wide_text.h"
 
@@ -21,6 +22,9 @@ bool ClockApp::StartSockets() {
 }
 
 bool ClockApp::InitInstance() {
+    const UniqueKernelObject session = ClaimTheSessionOrSummon();
+    if (!session)
+        return false;  // the clock that runs takes over
     if (!startSockets()) {
         wchar_t text[256] = {};
         LoadStringW(Instance(), IDS_SOCKETS_INIT_FAILED, text, static_cast<int>(std::size(text)));

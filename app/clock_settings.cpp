@@ -21,6 +21,11 @@ std::optional<bool> ReadFlag(const SettingsFile& file, const char* key, bool fal
     return value == "0" || value == "1" ? value == "1" : fallback;
 }
 
+void WriteFlag(std::vector<SettingsValue>& values, const char* key, std::optional<bool> flag) {
+    if (flag)
+        values.push_back({"display", key, *flag ? "1" : "0"});
+}
+
 }  // namespace
 
 TimeFormat TimeChoices::Format(bool regionTwelveHours) const {
@@ -50,6 +55,16 @@ ClockSettings ClockSettings::Read(const SettingsFile& file) {
     }
     settings.time.seconds = ReadFlag(file, "seconds", true);
     settings.time.blinkingColon = ReadFlag(file, "blink", false);
+    settings.window.locked = ReadFlag(file, "locked", false);
+    settings.window.clickThrough = ReadFlag(file, "clickthrough", false);
+    settings.window.trayIcon = ReadFlag(file, "trayicon", true);
+    if (const std::string opacity = file.ReadString("display", "opacity", ""); !opacity.empty()) {
+        settings.window.opacity = 100;  // a clock never goes faint by a value it does not know
+        for (const int offered : kOpacities) {
+            if (opacity == std::to_string(offered))
+                settings.window.opacity = offered;
+        }
+    }
     settings.stepAsideForFullScreen = file.ReadString("display", "fullscreen", "") != "stay";
     return settings;
 }
@@ -64,9 +79,12 @@ bool ClockSettings::Write(const SettingsFile& file) const {
         if (time.hours == choice)
             values.push_back({"display", "hours", name});
     }
-    if (time.seconds)
-        values.push_back({"display", "seconds", *time.seconds ? "1" : "0"});
-    if (time.blinkingColon)
-        values.push_back({"display", "blink", *time.blinkingColon ? "1" : "0"});
+    WriteFlag(values, "seconds", time.seconds);
+    WriteFlag(values, "blink", time.blinkingColon);
+    WriteFlag(values, "locked", window.locked);
+    WriteFlag(values, "clickthrough", window.clickThrough);
+    WriteFlag(values, "trayicon", window.trayIcon);
+    if (window.opacity)
+        values.push_back({"display", "opacity", std::to_string(*window.opacity)});
     return file.Write(values);
 }

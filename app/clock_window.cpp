@@ -4,9 +4,11 @@
 #include <time.h>
 
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 #include "about/about_dialog.h"
+#include "app/one_clock.h"
 #include "app/regional_format.h"
 #include "app/start_with_windows.h"
 #include "app/window_paint_layout.h"
@@ -68,6 +70,40 @@ constexpr std::pair<int, HourChoice> kHourItems[] = {{IDM_HOURS_24, HourChoice::
                                                      {IDM_HOURS_12, HourChoice::Hours12},
                                                      {IDM_HOURS_AUTOMATIC, HourChoice::Automatic}};
 
+// The window choices as the command `id` changes them; nothing for another command.
+std::optional<WindowChoices> ChangedBy(int id, WindowChoices choices) {
+    if (id >= IDM_OPACITY_100 && id <= IDM_OPACITY_25) {
+        choices.opacity = kOpacities[id - IDM_OPACITY_100];
+        return choices;
+    }
+    switch (id) {
+        case IDM_LOCK_POSITION:
+            choices.locked = !choices.Locked();
+            return choices;
+        case IDM_CLICK_THROUGH:
+            choices.clickThrough = !choices.ClickThrough();
+            return choices;
+        case IDM_TRAY_ICON:
+            choices.trayIcon = !choices.trayIcon.value_or(true);
+            return choices;
+        default:
+            return std::nullopt;
+    }
+}
+
+// The clock's window class: a dialog's, under a name of its own.
+void RegisterClockClass(HINSTANCE instance, HICON icon) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = DefDlgProcA;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = icon;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClockWindowClass;
+    RegisterClassExA(&windowClass);  // fails harmlessly for the second clock of a process
+}
+
 }  // namespace
 
 ClockWindow::ClockWindow(Application& app, WallClock now)
@@ -81,8 +117,11 @@ ClockWindow::ClockWindow(Application& app, WallClock now, const ClockSettings& s
       icon(LoadIconA(app.Instance(), MAKEINTRESOURCEA(IDI_CLOCK))),
       shown(app.ExeFolder(), saved.skinName, saved.zoomChoice),
       fullScreen(saved.stepAsideForFullScreen),
-      timeChoices(saved.time) {
+      timeChoices(saved.time),
+      windowChoices(saved.window) {
+    RegisterClockClass(app.Instance(), icon);
     placement.PlaceAt(saved.position);
+    placement.SetLocked(windowChoices.Locked());
 }
 
 bool ClockWindow::OnInitDialog() {
@@ -103,6 +142,9 @@ bool ClockWindow::OnInitDialog() {
     popupMenu.reset(LoadMenuA(Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
     timeJumps.Start(Handle());
     dateTip.Create(Handle());
+    trayIcon.emplace(Handle(), kTrayIconMessage, icon);
+    trayIcon->Show(windowChoices.ShowsTrayIcon());
+    TakeSeeThrough();
     return true;
 }
 
@@ -114,6 +156,11 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
     }
     if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
         dateTip.Relay(Handle(), message, wParam, lParam);
+    if (TrayIcon::IsTaskbarCreated(message)) {
+        if (trayIcon)
+            trayIcon->Restore();
+        return true;
+    }
     switch (message) {
         case WM_SYSCOMMAND:
             return OnSysCommand(wParam);
@@ -173,8 +220,15 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         case WM_RBUTTONDOWN:
             OnRightButtonDown(wParam, lParam);
             return true;
+        case kTrayIconMessage:
+            OnTrayIcon(static_cast<UINT>(lParam));
+            return true;
+        case kSummonClockMessage:
+            OnSummoned();
+            return true;
         case WM_DESTROY:
             timeJumps.Stop();
+            trayIcon.reset();  // the icon goes with the window that answers it
             return false;
         default:
             return false;
@@ -187,6 +241,10 @@ bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
             SetDockMode(mode);
             return true;
         }
+    }
+    if (const std::optional<WindowChoices> choices = ChangedBy(id, windowChoices)) {
+        SetWindowChoices(*choices);
+        return true;
     }
     for (const auto& [item, hours] : kHourItems) {
         if (id == item) {
@@ -465,13 +523,26 @@ void ClockWindow::FollowFullScreen() {
 
 // Menu and commands
 
-// The check marks are set afresh at every opening.
 void ClockWindow::OnRightButtonDown(WPARAM keys, LPARAM point) {
     DefWindowProcA(Handle(), WM_RBUTTONDOWN, keys, point);
+    // The window has no frame, so the client point plus the window's corner is the screen point.
+    const Point corner = WindowRect(Handle()).Origin();
+    OpenMenu({GET_X_LPARAM(point) + corner.x, GET_Y_LPARAM(point) + corner.y});
+}
+
+void ClockWindow::OpenMenu(Point at, bool fromOutside) {
     const HMENU menu = GetSubMenu(popupMenu.get(), 0);  // owned by popupMenu
     for (const auto& [item, mode] : kDockItems)
         CheckMenuItem(menu, item, CheckedIf(placement.Mode() == mode));
     CheckMenuItem(menu, IDM_AUTO_MOVE, CheckedIf(placement.AutoMove()));
+    CheckMenuItem(menu, IDM_LOCK_POSITION, CheckedIf(windowChoices.Locked()));
+    CheckMenuItem(menu, IDM_CLICK_THROUGH, CheckedIf(windowChoices.ClickThrough()));
+    CheckMenuItem(menu, IDM_TRAY_ICON, CheckedIf(windowChoices.trayIcon.value_or(true)));
+    for (int i = 0; i < static_cast<int>(std::size(kOpacities)); ++i) {
+        if (kOpacities[i] == windowChoices.Opacity())
+            CheckMenuRadioItem(menu, IDM_OPACITY_100, IDM_OPACITY_25, IDM_OPACITY_100 + i,
+                               MF_BYCOMMAND);
+    }
     // As the system's list has it now: the user or another copy of the program may have
     // changed it since.
     CheckMenuItem(menu, IDM_START_WITH_WINDOWS, CheckedIf(StartsWithWindows(app.ExePath())));
@@ -483,10 +554,13 @@ void ClockWindow::OnRightButtonDown(WPARAM keys, LPARAM point) {
     }
     CheckMenuItem(menu, IDM_SHOW_SECONDS, CheckedIf(timeFormat.seconds));
     CheckMenuItem(menu, IDM_BLINKING_COLON, CheckedIf(timeFormat.colons == Colons::Blinking));
-    // The window has no frame, so the client point plus the window's corner is the screen point.
-    const Point corner = WindowRect(Handle()).Origin();
-    TrackPopupMenu(menu, TPM_RIGHTBUTTON, GET_X_LPARAM(point) + corner.x,
-                   GET_Y_LPARAM(point) + corner.y, 0, Handle(), nullptr);
+    if (fromOutside)
+        SetForegroundWindow(Handle());
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
+    // Makes the switch away from the menu's window take effect, so that the next opening from
+    // outside is not dismissed at once.
+    if (fromOutside)
+        PostMessageA(Handle(), WM_NULL, 0, 0);
 }
 
 // Every mode change reads the skin again, which turns, sizes, shapes and clamps it for the new
@@ -520,6 +594,73 @@ void ClockWindow::FlipStartWithWindows() {
     SetStartsWithWindows(program, !StartsWithWindows(program));
 }
 
+void ClockWindow::SetWindowChoices(const WindowChoices& choices) {
+    windowChoices = choices;
+    placement.SetLocked(choices.Locked());
+    if (trayIcon)
+        trayIcon->Show(choices.ShowsTrayIcon());
+    TakeSeeThrough();
+    SaveSettings();
+}
+
+// A solid clock that takes the mouse stays an ordinary window: a layered one costs the window
+// system a copy of it.
+void ClockWindow::TakeSeeThrough() {
+    const bool clickThrough = windowChoices.ClickThrough();
+    const int opacity = windowChoices.Opacity();
+    const bool layered = clickThrough || opacity < 100;
+    LONG_PTR style =
+        GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & ~(WS_EX_LAYERED | WS_EX_TRANSPARENT);
+    if (layered)
+        style |= WS_EX_LAYERED;
+    if (clickThrough)
+        style |= WS_EX_TRANSPARENT;
+    if (style == GetWindowLongPtrA(Handle(), GWL_EXSTYLE) && !layered)
+        return;
+    SetWindowLongPtrA(Handle(), GWL_EXSTYLE, style);
+    if (layered)
+        SetLayeredWindowAttributes(Handle(), 0, static_cast<BYTE>((opacity * 255 + 50) / 100),
+                                   LWA_ALPHA);
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void ClockWindow::OnTrayIcon(UINT mouseMessage) {
+    switch (mouseMessage) {
+        case WM_LBUTTONUP:
+            BringForward();
+            break;
+        case WM_RBUTTONUP:
+            OpenMenu(PointerPosition(), true);
+            break;
+        case WM_MOUSEMOVE:
+            // Set as the pointer comes onto the icon, before its tip shows: a tip kept up to date
+            // every tick would cost a call to the shell every second.
+            trayIcon->SetTip(TimeNow() + L"\n" + LongDateToday());
+            break;
+        default:
+            break;
+    }
+}
+
+void ClockWindow::OnSummoned() {
+    if (windowChoices.ClickThrough())
+        SetWindowChoices(*ChangedBy(IDM_CLICK_THROUGH, windowChoices));
+    BringForward();
+    // With the skin chooser or the About box open, that dialog comes forward instead of a menu.
+    if (!IsWindowEnabled(Handle())) {
+        SetForegroundWindow(GetLastActivePopup(Handle()));
+        return;
+    }
+    OpenMenu(WindowRect(Handle()).Middle(), true);
+}
+
+void ClockWindow::BringForward() {
+    if (IsIconic(Handle()))
+        ShowWindow(Handle(), SW_RESTORE);
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetForegroundWindow(Handle());
+}
+
 // The window has no system menu; commands 16 to 31 reach it only when sent from outside.
 bool ClockWindow::OnSysCommand(WPARAM command) {
     if ((command & 0xFFF0) != 16)
@@ -530,6 +671,7 @@ bool ClockWindow::OnSysCommand(WPARAM command) {
 
 // Saves where the window really stands, so a clock closed while dodged comes back there.
 void ClockWindow::SaveSettings() {
-    ClockSettings{shown.Name(), WindowRect(Handle()).Origin(), shown.ZoomChoice(), timeChoices}
+    ClockSettings{shown.Name(), WindowRect(Handle()).Origin(), shown.ZoomChoice(), timeChoices,
+                  windowChoices}
         .Write(SettingsFile::ForProgram(app.ExeFolder(), app.ExeName()));
 }

@@ -14,6 +14,7 @@
 #include "app/placement.h"
 #include "app/shown_skin.h"
 #include "app/time_jump_watch.h"
+#include "app/tray_icon.h"
 #include "app/wall_clock.h"
 #include "win/dialog.h"
 #include "win/unique_handle.h"
@@ -31,6 +32,8 @@ public:
 
 private:
     static constexpr UINT_PTR kClockTimerId = 100;
+    // Clicks on the notification-area icon.
+    static constexpr UINT kTrayIconMessage = WM_APP + 2;
 
     ClockWindow(Application& app, WallClock now, const ClockSettings& saved);
 
@@ -85,6 +88,10 @@ private:
 
     // Menu and commands
     void OnRightButtonDown(WPARAM keys, LPARAM point);
+    // Opens the popup menu at the screen point `at`, with its marks set afresh. Opened from
+    // outside the clock (its icon, another start), the clock takes the foreground first, so
+    // that the menu closes when the user clicks elsewhere.
+    void OpenMenu(Point at, bool fromOutside = false);
     void SetDockMode(DockMode mode);
     void SetZoomChoice(int choice);
     // The Time menu: a choice changes the face at once and is saved.
@@ -92,6 +99,15 @@ private:
     // The format the face shows from now on, as the choices and the user's region have it.
     void TakeTimeFormat();
     void FlipStartWithWindows();
+    // The window's choices take effect at once and are saved.
+    void SetWindowChoices(const WindowChoices& choices);
+    // Draws the window at the chosen opacity and lets clicks through it or not.
+    void TakeSeeThrough();
+    void OnTrayIcon(UINT mouseMessage);
+    // Another start of the program asked for the clock.
+    void OnSummoned();
+    // Shows a minimised or hidden clock, on top and in the foreground.
+    void BringForward();
     bool OnSysCommand(WPARAM command);
     // Written whenever the clock's place, skin, size or time format changes and when the run or
     // the session ends, so that not even a killed process loses what the user set.
@@ -108,6 +124,8 @@ private:
     UINT_PTR timerId = 0;     // 0: no timer could be started, and the clock does not tick
     unsigned tickPeriod = 0;  // what the clock timer was last set to, in milliseconds
     TimeChoices timeChoices;
+    WindowChoices windowChoices;
+    std::optional<TrayIcon> trayIcon;  // made with the window
     TimeFormat timeFormat;
     Ticker ticker;
     DateTip dateTip;

@@ -70,6 +70,8 @@ void Placement::Adopt(const Rect& rect) {
 }
 
 void Placement::StartDrag(Point pointer, Point origin) {
+    if (locked)
+        return;
     dragging = true;
     dragPointer = pointer;
     dragOffset = {pointer.x - origin.x, pointer.y - origin.y};
@@ -86,7 +88,7 @@ std::optional<Point> Placement::DragTo(Point pointer, const Screens& screens) {
 }
 
 std::optional<Point> Placement::Dodge(Modifiers keys, const Screens& screens) {
-    if (!autoMove || keys.shift || keys.control || !AtHome())
+    if (!autoMove || locked || keys.shift || keys.control || !AtHome())
         return std::nullopt;
     const Rect screen = screens.Nearest(Rect::At(position, window));
     if (OnASide(mode)) {

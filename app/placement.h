@@ -35,6 +35,9 @@ public:
     void SetMode(DockMode newMode) { mode = newMode; }
     bool AutoMove() const { return autoMove; }
     void FlipAutoMove() { autoMove = !autoMove; }
+    // A locked clock stays where it rests: it is neither dragged nor dodges the pointer.
+    bool Locked() const { return locked; }
+    void SetLocked(bool on) { locked = on; }
 
     // Where the window was last put, and where the clock rests: the two differ only while it is
     // dodged.
@@ -68,7 +71,8 @@ public:
     // there.
     void Adopt(const Rect& rect);
 
-    // The left button went down with the pointer at `pointer` on a window at `origin`.
+    // The left button went down with the pointer at `pointer` on a window at `origin`; a locked
+    // clock starts no drag.
     void StartDrag(Point pointer, Point origin);
     // Ends a drag.
     void EndDrag() { dragging = false; }
@@ -80,7 +84,8 @@ public:
 
     // Where auto move puts the clock when the pointer comes onto it: half its screen away, up or
     // down on the side edges, left or right otherwise, and not pulled back onto the screen.
-    // Nothing when auto move is off, `keys` reach for the clock or it is dodged already.
+    // Nothing when auto move is off, the clock is locked, `keys` reach for the clock or it is
+    // dodged already.
     std::optional<Point> Dodge(Modifiers keys, const Screens& screens);
     // Where a dodged clock goes on a tick with the pointer at `pointer`: home, once the pointer
     // is off the home rectangle (its left column and top row count as on it, the column and row
@@ -96,6 +101,7 @@ private:
 
     DockMode mode = DockTop;
     bool autoMove = true;
+    bool locked = false;
     Point position;
     Point home;
     Size window;

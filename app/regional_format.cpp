@@ -13,15 +13,32 @@ bool RegionUsesTwelveHours() {
            IsTwelveHourPicture(picture);
 }
 
-std::wstring LongDateToday() {
-    // No date given: the local date of this moment.
-    const int length = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr,
-                                       nullptr, 0, nullptr);
+namespace {
+
+// What `format` writes of this moment: it is called once for the length, once for the text.
+template <class Format>
+std::wstring FormatNow(Format format) {
+    const int length = format(nullptr, 0);
     if (length <= 0)
         return {};
     std::wstring text(static_cast<size_t>(length), L'\0');
-    const int written = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr,
-                                        text.data(), length, nullptr);
+    const int written = format(text.data(), length);
     text.resize(written > 0 ? static_cast<size_t>(written - 1) : 0);  // less the terminator
     return text;
+}
+
+}  // namespace
+
+std::wstring LongDateToday() {
+    // No date given: the local date of this moment.
+    return FormatNow([](wchar_t* text, int size) {
+        return GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr, text,
+                               size, nullptr);
+    });
+}
+
+std::wstring TimeNow() {
+    return FormatNow([](wchar_t* text, int size) {
+        return GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, nullptr, text, size);
+    });
 }

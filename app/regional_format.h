@@ -9,3 +9,7 @@ bool RegionUsesTwelveHours();
 // Today's date written long, as the user's region writes it ("Tuesday, December 8, 2026"); empty
 // when it cannot be had.
 std::wstring LongDateToday();
+
+// The local time of this moment, as the user's region writes it ("5:41:07 PM"); empty when it
+// cannot be had.
+std::wstring TimeNow();

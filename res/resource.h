@@ -32,6 +32,15 @@
 #define IDM_SIZE_1X 32781
 #define IDM_SIZE_2X 32782
 #define IDM_SIZE_3X 32783
+#define IDM_LOCK_POSITION 32784
+#define IDM_CLICK_THROUGH 32785
+// The Opacity submenu, in the order of its opacities: 100%, 90%, 75%, 50%, 25%.
+#define IDM_OPACITY_100 32786
+#define IDM_OPACITY_90 32787
+#define IDM_OPACITY_75 32788
+#define IDM_OPACITY_50 32789
+#define IDM_OPACITY_25 32790
+#define IDM_TRAY_ICON 32791
 // The Time submenu: the hours in the order of their ids (automatic, 24, 12), then the flags.
 #define IDM_HOURS_AUTOMATIC 32792
 #define IDM_HOURS_24 32793

@@ -4,7 +4,7 @@
 #   tools/fuzz.sh [SECONDS] [TARGET...]
 #
 # SECONDS (default 60) is each target's time; without TARGETs every target in tests/fuzz runs,
-# one after the other. ZENTRIX_FUZZ_RUNS=N also stops a target after N executions.
+# as many at once as there are processors. ZENTRIX_FUZZ_RUNS=N also stops a target after N executions.
 #
 # A target searches from its committed corpus in tests/fuzz/corpus/<target>, which it only reads:
 # new inputs go to a scratch corpus, crash inputs to a scratch artifacts folder. Prints one line
@@ -47,11 +47,11 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/zentrix-fuzz.XXXXXX")
-failed=()
-for target in "${targets[@]}"; do
-    work=$scratch/$target
+
+# Runs one target and leaves its line of the report in its scratch folder.
+fuzz_one() {
+    local target=$1 work=$scratch/$1 status=0 executions speed
     mkdir -p "$work/corpus" "$work/artifacts"
-    status=0
     # The scratch corpus comes first: libFuzzer writes new inputs to the first folder only.
     "build/fuzz/tests/fuzz/$target" -max_total_time="$seconds" -runs="$runs" \
         -print_final_stats=1 -artifact_prefix="$work/artifacts/" \
@@ -62,10 +62,24 @@ for target in "${targets[@]}"; do
         outcome=ok
     else
         outcome="FAILED (exit $status), inputs in $work/artifacts, log $work/log"
-        failed+=("$target")
     fi
     printf '%-20s %12s executions %8s exec/s  %s\n' "$target" "${executions:-?}" "${speed:-?}" \
-        "$outcome"
+        "$outcome" >"$work/outcome"
+}
+
+# As many targets at once as there are processors, each with one to itself.
+for target in "${targets[@]}"; do
+    while (($(jobs -rp | wc -l) >= $(nproc))); do
+        wait -n || true
+    done
+    fuzz_one "$target" &
+done
+wait
+
+failed=()
+for target in "${targets[@]}"; do
+    cat "$scratch/$target/outcome"
+    grep -q " ok$" "$scratch/$target/outcome" || failed+=("$target")
 done
 
 if ((${#failed[@]} > 0)); then

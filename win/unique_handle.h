@@ -82,6 +82,7 @@ using UniqueCursor = Unique<HCURSOR, DestroyCursor>;
 using UniqueWindow = Unique<HWND, DestroyWindow>;
 using UniqueLibrary = Unique<HMODULE, FreeLibrary>;
 using UniqueKey = Unique<HKEY, RegCloseKey>;
+using UniqueKernelObject = Unique<HANDLE, CloseKernelHandle>;  // mutexes, events, processes
 
 // File and find handles report failure as INVALID_HANDLE_VALUE, not null.
 inline bool IsValidFileHandle(HANDLE handle) {

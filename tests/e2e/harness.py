@@ -331,7 +331,10 @@ class ClockSession:
         subprocess.run(["cp", "-a", str(template), str(self.prefix)], check=True)
         self.env = dict(os.environ, **_WINE_ENVIRONMENT, WINEPREFIX=str(self.prefix),
                         TMPDIR=str(tmpdir), DISPLAY=self.display)
-        # Both land in the registry before the server that reads it first starts.
+        # These land in the registry before the server that reads it first starts. Without a
+        # notification area on the display, Wine would show the clock's icon in a window of its
+        # own at the screen's corner, over what the tests capture there.
+        set_user_registry(self.prefix, r"Software\Wine\X11 Driver", {"ShowSystray": "N"})
         if self.monitors:
             self._split_display()
         if self.dpi:
@@ -603,6 +606,13 @@ class ClockSession:
         if not found:
             raise HarnessError(f"no X window for {hwnd or 'the clock'}")
         return found[0]
+
+    def x_opacity(self):
+        """The clock's X property _NET_WM_WINDOW_OPACITY, which Wine sets for a layered window
+        drawn see-through, as a share of 0xFFFFFFFF; 1 without one."""
+        said = _run(["xprop", "-id", self.x_window(), "_NET_WM_WINDOW_OPACITY"], self.env)
+        value = re.search(rb"= (\d+)", said.stdout)
+        return int(value.group(1)) / 0xFFFFFFFF if value else 1.0
 
     def focus(self, hwnd=None):
         """Gives the clock (or the window hwnd of its process, such as a dialog) the X input

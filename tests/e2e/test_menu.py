@@ -7,6 +7,7 @@ pixel."""
 
 import shutil
 import tempfile
+import time
 import unittest
 from datetime import datetime
 from pathlib import Path
@@ -17,11 +18,18 @@ from harness import (WM_CLOSE, WM_COMMAND, ClockSession, turned_anticlockwise, t
 SCREEN = (1024, 768)
 # ">" marks a submenu.
 ITEMS = ["&Select Skin...", "-", "&Floating", "Dock &Left", "Dock &Right", "Dock &Top", "-",
-         ">Size", ">&Time", "&Auto Move", "Start with &Windows", "-", "A&bout Zentrix...", "&Exit"]
+         ">Size", ">&Time", ">&Opacity", "&Auto Move", "&Lock Position", "Click &Through", "-",
+         "Start with &Windows", "Notification Area &Icon", "-", "A&bout Zentrix...", "&Exit"]
 TIME_ITEMS = ["&24-hour", "&12-hour", "&Automatic", "-", "Show &Seconds", "&Blinking Colon"]
 TOP, LEFT, RIGHT, FLOATING, AUTO_MOVE = "Dock &Top", "Dock &Left", "Dock &Right", "&Floating", \
     "&Auto Move"
 START = "Start with &Windows"
+LOCK, CLICK_THROUGH, ICON = "&Lock Position", "Click &Through", "Notification Area &Icon"
+OPACITY_COMMANDS = {90: 32787, 75: 32788, 50: 32789, 25: 32790}
+IDM_TRAY_ICON = 32791
+TRAY_ICON_MESSAGE = 0x8002  # WM_APP + 2, with the shell's mouse message in lParam
+WM_SYSCOMMAND, SC_MINIMIZE, WS_MINIMIZE = 0x0112, 0xF020, 0x20000000
+WM_LBUTTONUP, WM_RBUTTONUP, WS_EX_TRANSPARENT = 0x0202, 0x0205, 0x20
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 APPROVED_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
 
@@ -79,9 +87,11 @@ class MenuTest(unittest.TestCase):
         self.clock.wait_for(lambda: self.rect() == rect, timeout)
         self.assertEqual(self.rect(), rect)
 
-    def open_checked_menu(self, x, y, checked):
+    def open_checked_menu(self, x, y, checked, icon=True):
         """Right-clicks (x, y) and checks that the clock's menu shows ITEMS with exactly the
-        marks named in checked. Returns the open menu's item rectangles by text."""
+        marks named in checked, and the notification-area icon's if icon. Returns the open
+        menu's item rectangles by text."""
+        checked = set(checked) | ({ICON} if icon else set())
         self.clock.park_pointer()
         expected, reference = self.clock.reference_menu(
             x, y, [("+" if item in checked else "") + item for item in ITEMS])
@@ -181,6 +191,79 @@ class MenuTest(unittest.TestCase):
                                                 if w["visible"] and "tooltip" in w["class"]), None))
         today = datetime.utcnow()  # the harness's TZ is UTC, its language English
         self.assertEqual(tip and tip["title"], f"{today:%A}, {today:%B} {today.day}, {today.year}")
+
+    # -- hands off: lock, click-through, opacity, the icon, one clock ------------------------
+
+    def test_hands_off_choices_take_effect_survive_a_restart_and_a_second_start_hands_over(self):
+        self.start(300)
+        home = [300, 0, 500, 40]
+        self.choose(self.open_checked_menu(310, 17, {TOP, AUTO_MOVE}), LOCK)
+        # Locked, the clock neither dodges the pointer that comes onto it nor follows a drag.
+        self.clock.focus()
+        self.clock.xdotool("mousemove", 320, 20)
+        self.clock.xdotool("mousedown", "1")
+        self.clock.xdotool("mousemove", 480, 30)
+        self.clock.xdotool("mouseup", "1")
+        time.sleep(0.5)
+        self.assertEqual(self.rect(), home)
+
+        face = self.face()
+        self.assertEqual(self.clock.x_opacity(), 1.0)
+        for percent, command in OPACITY_COMMANDS.items():
+            self.clock.send(WM_COMMAND, command)
+            self.assertAlmostEqual(self.clock.x_opacity(), percent / 100, delta=1 / 255,
+                                   msg=f"{percent}%")
+        # Without a compositor the X server draws the window solid: the face is untouched.
+        self.assertEqual(self.face(), face)
+
+        # A click on the clock is the clock's until clicks pass through it to the window below.
+        _, target = self.clock.in_background("clicktarget", 30000, *home)
+        self.addCleanup(target.kill)
+        self.clock.xdotool("mousemove", 310, 20)
+        self.clock.xdotool("click", "1")
+        self.assertFalse(self.clock.wait_for(lambda: target.poll() is not None, 1))
+        self.choose(self.open_checked_menu(320, 17, {TOP, AUTO_MOVE, LOCK}), CLICK_THROUGH)
+        self.clock.xdotool("mousemove", 310, 20)
+        self.clock.xdotool("click", "1")
+        self.assertEqual(target.wait(10), 0, "the click did not reach the window below")
+
+        # The icon stays while clicks pass through, whatever its own choice.
+        def icon_shown():
+            return self.clock.driver("trayicon", self.clock.hwnd)["shown"]
+        self.assertTrue(icon_shown())
+        self.clock.send(WM_COMMAND, IDM_TRAY_ICON)
+        self.assertTrue(icon_shown())
+
+        # A second start hands over: it ends at once, and the one clock takes the mouse again
+        # and opens its menu.
+        self.clock.wine(self.clock.exe)
+        menu = self.clock.wait_for(self.clock.menu_window, 5)
+        self.assertEqual(menu and menu["owner"], self.clock.hwnd)
+        self.assertFalse(self.clock.window()["exstyle"] & WS_EX_TRANSPARENT)
+        self.assertEqual([w["hwnd"] for w in self.clock.driver("windows")["windows"]
+                          if w["class"] == "ZentrixClock"], [self.clock.hwnd])
+        self.clock.key("Escape")
+        self.assertFalse(icon_shown())
+
+        # The icon's clicks, as the shell sends them: the left one brings a minimised clock back,
+        # the right one opens the menu.
+        self.clock.send(WM_SYSCOMMAND, SC_MINIMIZE)
+        self.assertTrue(self.clock.wait_for(lambda: self.clock.window()["style"] & WS_MINIMIZE))
+        self.clock.post(TRAY_ICON_MESSAGE, 1, WM_LBUTTONUP)
+        self.assertComesTo(home)
+        self.clock.post(TRAY_ICON_MESSAGE, 1, WM_RBUTTONUP)
+        self.assertIsNotNone(self.clock.wait_for(self.clock.menu_window, 5))
+        self.clock.key("Escape")
+
+        self.clock.send(WM_CLOSE)
+        self.assertTrue(self.clock.wait_exit())
+        self.assertEqual(self.clock.settings()["display"], {
+            "locked": "1", "clickthrough": "0", "opacity": "25", "trayicon": "0"})
+        self.clock.start()
+        self.assertAlmostEqual(self.clock.x_opacity(), 0.25, delta=1 / 255)
+        self.assertFalse(icon_shown())
+        self.open_checked_menu(310, 17, {TOP, AUTO_MOVE, LOCK}, icon=False)
+        self.clock.key("Escape")
 
     # -- placement commands ------------------------------------------------------------------
 

@@ -76,7 +76,7 @@ class FirstRunTest(unittest.TestCase, PlacementAssertions):
 
     def test_window_is_a_borderless_topmost_tool_popup(self):
         window = self.shown
-        self.assertEqual(window["class"], "#32770")
+        self.assertEqual(window["class"], "ZentrixClock")
         self.assertEqual(self.clock.driver("text", window["hwnd"]), {"text": "", "children": []})
         self.assertTrue(window["visible"])
         self.assertEqual(window["owner"], 0)

@@ -112,6 +112,13 @@ TEST(PlacementTest, TheDodgeJumpsHalfTheScreenOnceUnlessTheClockIsReachedFor) {
     placement.FlipAutoMove();
     EXPECT_FALSE(placement.Dodge({}, kScreen));
     EXPECT_TRUE(placement.AtHome());
+
+    Placement locked = Settled(DockTop, {200, 64}, {600, 0});
+    locked.SetLocked(true);
+    EXPECT_FALSE(locked.Dodge({}, kScreen));
+    locked.StartDrag({650, 20}, {600, 0});
+    EXPECT_FALSE(locked.Dragging());
+    EXPECT_FALSE(locked.DragTo({400, 20}, kScreen));
 }
 
 TEST(PlacementTest, ADodgedClockGoesHomeOnceThePointerIsOffItsHomeRectangle) {

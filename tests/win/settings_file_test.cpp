@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <string_view>
+#include <tuple>
 
 #include "tests/win/test_files.h"
 #include "win/wide_text.h"
@@ -133,6 +134,27 @@ TEST_F(SettingsFileTest, TheClocksKeysReadTheirDefaultsAndWriteAChosenZoomOnly) 
     EXPECT_EQ(read.skinName, "neon");
     EXPECT_EQ(read.position, (Point{-5, 7}));
     EXPECT_FALSE(read.stepAsideForFullScreen);
+}
+
+// The window's choices: none named reads as an unlocked, solid clock with its icon; each made
+// survives a save; an opacity not offered reads as solid, and clicking through keeps the icon.
+TEST_F(SettingsFileTest, TheWindowChoicesSurviveASaveAndAnUnknownOpacityReadsSolid) {
+    const WindowChoices none = ClockSettings::Read(settings).window;
+    EXPECT_FALSE(none.Locked() || none.ClickThrough() || none.opacity);
+    EXPECT_EQ(none.Opacity(), 100);
+    EXPECT_TRUE(none.ShowsTrayIcon());
+
+    ClockSettings chosen;
+    chosen.window = {true, true, 25, false};
+    ASSERT_TRUE(chosen.Write(settings));
+    const WindowChoices read = ClockSettings::Read(settings).window;
+    EXPECT_EQ(std::tuple(read.locked, read.clickThrough, read.opacity, read.trayIcon),
+              std::tuple(true, true, 25, false));
+    EXPECT_TRUE(read.ShowsTrayIcon());
+    for (const char* unknown : {"33", "0", "x"}) {
+        settings.WriteString("display", "opacity", unknown);
+        EXPECT_EQ(ClockSettings::Read(settings).window.Opacity(), 100) << unknown;
+    }
 }
 
 }  // namespace

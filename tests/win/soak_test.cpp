@@ -76,9 +76,9 @@ private:
 // What the heaps may add over a run without anything leaking.
 constexpr long long kHeapSlack = 1 << 20;
 
-constexpr int kFixedShapePaints = 50000;
-constexpr int kShapeFollowingPaints = 10000;
-constexpr int kDockSwitches = 1000;
+constexpr int kFixedShapePaints = 25000;
+constexpr int kShapeFollowingPaints = 5000;
+constexpr int kDockSwitches = 500;
 
 long long Growth(const Counts& from, const Counts& to) {
     return static_cast<long long>(to.privateBytes) - static_cast<long long>(from.privateBytes);

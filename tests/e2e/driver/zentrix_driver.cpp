@@ -3,6 +3,7 @@
 // standard output and exits with 0 on success, 1 on failure (then with an "error" member).
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -18,7 +19,7 @@
 namespace {
 
 constexpr char kClockImage[] = "Zentrix.exe";
-constexpr char kDialogClass[] = "#32770";
+constexpr char kClockClass[] = "ZentrixClock";
 constexpr char kMenuClass[] = "#32768";
 constexpr DWORD kDefaultFindTimeoutMs = 10000;
 constexpr DWORD kDefaultSendTimeoutMs = 5000;
@@ -213,8 +214,8 @@ std::string CaptionOf(HWND window) {
     return caption;
 }
 
-// The clock is the one captionless dialog of its process; message boxes, the skin chooser and
-// the About box, dialogs of the same class, all have captions. Other windows of the process are
+// The clock is the one window of its class in its process; message boxes, the skin chooser and
+// the About box have captions. Other windows of the process are
 // found by their captions: the first caption of the list that a visible window has wins, and
 // the empty caption stands for the clock (a start-up may show the skin chooser instead).
 HWND FindClockWindow(const std::vector<std::string>& captions) {
@@ -222,7 +223,7 @@ HWND FindClockWindow(const std::vector<std::string>& captions) {
     for (const std::string& wanted : captions) {
         for (const HWND window : windows) {
             if (!IsWindowVisible(window) || CaptionOf(window) != wanted ||
-                (wanted.empty() && ClassOf(window) != kDialogClass))
+                (wanted.empty() && ClassOf(window) != kClockClass))
                 continue;
             DWORD pid = 0;
             GetWindowThreadProcessId(window, &pid);
@@ -545,28 +546,13 @@ int Hold(const std::vector<const char*>& args) {
     return 0;
 }
 
-// A window in front that covers the primary monitor, as a video, a game or a presentation shows
-// itself: captionless, brought to the foreground. It stays for the given milliseconds or until
-// the driver is ended, and says at once that it is shown. Given a class name, the window is of
-// that class, as the desktop's own monitor-covering windows are ("WorkerW", "Progman").
-int FullScreen(const std::vector<const char*>& args) {
-    long long milliseconds = 0;
-    if (args.empty() || args.size() > 2 || !ParseNumber(args[0], milliseconds) || milliseconds < 0)
-        return Fail("usage: fullscreen MILLISECONDS [CLASS]");
-    const char* className = "STATIC";
-    if (args.size() == 2) {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.lpszClassName = className = args[1];
-        RegisterClassA(&windowClass);
-    }
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    const POINT origin{0, 0};
-    GetMonitorInfoA(MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& area = monitor.rcMonitor;
+// Shows a window of `className` at `area` in the foreground and says so at once. It stays for
+// the given milliseconds or until the driver is ended; with `untilClicked`, the first click of
+// the left button on it ends the driver with status 0 instead, and the time running out with 1.
+int ShowWindowFor(long long milliseconds, const char* className, const RECT& area,
+                  bool untilClicked) {
     const UniqueWindow window(CreateWindowExA(
-        0, className, "full screen", WS_POPUP | WS_VISIBLE, area.left, area.top,
+        0, className, "driver window", WS_POPUP | WS_VISIBLE, area.left, area.top,
         area.right - area.left, area.bottom - area.top, nullptr, nullptr, nullptr, nullptr));
     if (!window)
         return Fail("CreateWindowEx failed, error " + std::to_string(GetLastError()));
@@ -575,11 +561,62 @@ int FullScreen(const std::vector<const char*>& args) {
     std::fflush(stdout);
     const ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
     for (MSG message; GetTickCount64() < until;) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (untilClicked && message.message == WM_LBUTTONDOWN)
+                return 0;
             DispatchMessageA(&message);
+        }
         Sleep(kPollIntervalMs);
     }
-    return 0;
+    return untilClicked ? 1 : 0;
+}
+
+// A window class that answers everything by default, clicks included (a static control lets
+// them through to what lies below).
+const char* PlainWindowClass(const char* name) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.lpszClassName = name;
+    RegisterClassA(&windowClass);
+    return name;
+}
+
+// A window in front that covers the primary monitor, as a video, a game or a presentation shows
+// itself: captionless, brought to the foreground. Given a class name, the window is of that
+// class, as the desktop's own monitor-covering windows are ("WorkerW", "Progman").
+int FullScreen(const std::vector<const char*>& args) {
+    long long milliseconds = 0;
+    if (args.empty() || args.size() > 2 || !ParseNumber(args[0], milliseconds) || milliseconds < 0)
+        return Fail("usage: fullscreen MILLISECONDS [CLASS]");
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    const POINT origin{0, 0};
+    GetMonitorInfoA(MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return ShowWindowFor(milliseconds, args.size() == 2 ? PlainWindowClass(args[1]) : "STATIC",
+                         monitor.rcMonitor, false);
+}
+
+// A window at LEFT TOP RIGHT BOTTOM that waits for a click: the driver ends with 0 at the first
+// one, with 1 when none came within the milliseconds.
+int ClickTarget(const std::vector<const char*>& args) {
+    long long milliseconds = 0, edges[4] = {};
+    if (args.size() != 5 || !ParseNumber(args[0], milliseconds) || milliseconds < 0 ||
+        !ParseNumber(args[1], edges[0]) || !ParseNumber(args[2], edges[1]) ||
+        !ParseNumber(args[3], edges[2]) || !ParseNumber(args[4], edges[3]))
+        return Fail("usage: clicktarget MILLISECONDS LEFT TOP RIGHT BOTTOM");
+    const RECT area{static_cast<LONG>(edges[0]), static_cast<LONG>(edges[1]),
+                    static_cast<LONG>(edges[2]), static_cast<LONG>(edges[3])};
+    return ShowWindowFor(milliseconds, PlainWindowClass("ClickTarget"), area, true);
+}
+
+// Whether the notification area holds the icon of HWND: a change of nothing succeeds only for an
+// icon it holds.
+int TrayIcon(HWND window) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window;
+    data.uID = 1;
+    return Print(Json().Bool("shown", Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE));
 }
 
 int WorkArea() {
@@ -670,7 +707,8 @@ constexpr char kUsage[] =
     "usage: zentrix_driver find [--timeout-ms N] [--title TEXT]... | rect HWND | "
     "send HWND MSG WPARAM LPARAM [--timeout-ms N] | post HWND MSG WPARAM LPARAM | region HWND | "
     "windows | text HWND | items HWND | workarea | monitors | keys | cursor X Y | "
-    "showmenu X Y TIMEOUT_MS ITEM... | hold PATH MILLISECONDS | fullscreen MILLISECONDS [CLASS]";
+    "showmenu X Y TIMEOUT_MS ITEM... | hold PATH MILLISECONDS | fullscreen MILLISECONDS [CLASS] | "
+    "clicktarget MILLISECONDS LEFT TOP RIGHT BOTTOM | trayicon HWND";
 
 }  // namespace
 
@@ -699,6 +737,8 @@ int main(int argc, char** argv) {
         return Hold(args);
     if (command == "fullscreen")
         return FullScreen(args);
+    if (command == "clicktarget")
+        return ClickTarget(args);
     if (command == "send")
         return Send(args);
     if (command == "post")
@@ -717,5 +757,7 @@ int main(int argc, char** argv) {
         return Text(window);
     if (command == "items")
         return Items(window);
+    if (command == "trayicon")
+        return TrayIcon(window);
     return Fail(kUsage);
 }
