@@ -280,6 +280,10 @@ class EndOfRunTest(unittest.TestCase, PlacementAssertions):
             files = lambda: {path.relative_to(folder).as_posix() for path in folder.rglob("*")}
             self.assertLessEqual({"Zentrix.exe", "zentrix-skin.exe", "Uninstall.exe",
                                   "skins/back2/back.bmp", "docs/skins.md"}, files())
+            # Installed again over a skin of the user's own, which stays, through the uninstall too.
+            shutil.copytree(folder / "skins" / "neon", folder / "skins" / "mine")
+            mine = {"skins", *(name for name in files() if name.startswith("skins/mine"))}
+            clock.wine(installer, "/S")
             # The shortcut's target, the path its link information holds, starts the clock in a
             # working folder without skins.
             shortcut, = users.glob("*/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/*.lnk")
@@ -291,15 +295,11 @@ class EndOfRunTest(unittest.TestCase, PlacementAssertions):
                              (background.width, background.height))
             clock.send(WM_COMMAND, IDM_START_WITH_WINDOWS)
             self.assertEqual(registry_values(clock, RUN_KEY)["Zentrix"], f'"{clock.exe}"')
-            clock.send(WM_CLOSE)
-            self.assertTrue(clock.wait_exit())
-            # Installed again over a skin of the user's own, which stays, as the settings do.
-            shutil.copytree(folder / "skins" / "neon", folder / "skins" / "mine")
-            mine = {"skins", *(name for name in files() if name.startswith("skins/mine"))}
-            clock.wine(installer, "/S")
-            # The uninstaller runs on from a copy of itself; the entry goes last.
+            # The uninstaller closes the clock, which saves its settings, and runs on from a copy
+            # of itself; the entry goes last.
             clock.wine(location / "Uninstall.exe", "/S")
             self.assertTrue(clock.wait_for(lambda: not registry_values(clock, UNINSTALL_KEY), 20))
+            self.assertTrue(clock.wait_exit(0))
             self.assertEqual(files(), mine)
             self.assertFalse(shortcut.exists())
             self.assertNotIn("Zentrix", registry_values(clock, RUN_KEY))
