@@ -7,6 +7,7 @@
 
 #include "app/clock_window.h"
 #include "res/resource.h"
+#include "win/com_apartment.h"
 #include "win/wide_text.h"
 
 bool ClockApp::StartSockets() {
@@ -27,6 +28,7 @@ bool ClockApp::InitInstance() {
         ShowMessage(Narrow(text).c_str());
         return false;
     }
+    const ComApartment com;  // alpha skins' pictures are decoded through COM
     ClockWindow clock(*this);
     SetMainWindow(&clock);
     clock.DoModal();

@@ -271,6 +271,11 @@ void ClockWindow::TakeFit(std::optional<SkinFit> fit, std::optional<Point> ancho
     MoveTo(anchor ? placement.Regrow(fit->size, *anchor, screens)
                   : placement.Settle(fit->size, screens),
            fit->size);
+    if (shown.IsAlpha()) {
+        Present(Rect::At({}, fit->size));
+        return;
+    }
+    layeredFace.Leave(Handle());
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -289,11 +294,18 @@ void ClockWindow::ShowTime(std::string time) {
     if (change.area.IsEmpty())
         return;
     TakeShape(std::move(change.shape), false);
+    Present(change.area);
+}
+
+void ClockWindow::Present(const Rect& changed) {
+    if (shown.IsAlpha()) {
+        layeredFace.Show(Handle(), shown.Face().Image(), changed, faceOpacity);
+        return;
+    }
     // Drawn at once: an invalidation and a WM_PAINT would cost half a dozen round trips to the
     // window server a tick. What the window cannot show now, WM_PAINT draws later from the face.
     const WindowDc dc(Handle());
-    IntersectClipRect(dc.get(), change.area.left, change.area.top, change.area.right,
-                      change.area.bottom);
+    IntersectClipRect(dc.get(), changed.left, changed.top, changed.right, changed.bottom);
     shown.Face().Image().Draw(dc.get(), 0, 0);
 }
 
@@ -336,6 +348,8 @@ int ClockWindow::Dpi() const {
 
 void ClockWindow::OnPaint() {
     const PaintContext paint(Handle());
+    if (layeredFace.Shown())
+        return;  // the window system keeps the layer's picture itself
     if (IsIconic(Handle()))
         PaintMinimised(paint.Dc());
     else if (shown.HasFace())
