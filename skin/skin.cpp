@@ -30,10 +30,12 @@ SkinConfig ReadSkinConfig(const std::string& folder) {
 
 namespace {
 
-// The PNG file of a picture's base name where there is one, else its BMP file.
-std::string PictureLookedUp(const std::string& folder, const std::string& baseName) {
+// The PNG file of a picture's base name where there is one, else its BMP file; where there is
+// neither, the file named is the one the skin's kind looks for first.
+std::string PictureLookedUp(const std::string& folder, const std::string& baseName, bool alpha) {
     const std::string png = SkinPngPath(folder, baseName);
-    return OpenForReading(png) ? png : SkinImagePath(folder, baseName);
+    const std::string bmp = SkinImagePath(folder, baseName);
+    return OpenForReading(png) || (alpha && !OpenForReading(bmp)) ? png : bmp;
 }
 
 }  // namespace
@@ -41,12 +43,12 @@ std::string PictureLookedUp(const std::string& folder, const std::string& baseNa
 Skin LoadSkinFolder(const std::string& name) {
     Skin skin;
     skin.values = ReadSkinValues(ReadSkinConfig(name));
-    skin.backgroundPath = PictureLookedUp(name, skin.values.background);
+    skin.backgroundPath = PictureLookedUp(name, skin.values.background, false);
     skin.alpha = IsPngPath(skin.backgroundPath);
     skin.backgroundLoad = skin.background.Load(skin.backgroundPath);
     for (int i = 0; i < kGlyphCount; ++i) {
         std::string& path = skin.glyphPaths[i];
-        path = skin.alpha ? PictureLookedUp(name, GlyphBaseName(i)) : GlyphPath(name, i);
+        path = skin.alpha ? PictureLookedUp(name, GlyphBaseName(i), true) : GlyphPath(name, i);
         skin.glyphLoads[i] = skin.glyphs[i].Load(path);
         if (skin.alpha && !IsPngPath(path))
             MakeKeyedOpaque(skin.glyphs[i].Pixels());

@@ -25,7 +25,7 @@ int Usage() {
     std::cerr << "usage: zentrix-skin check FOLDER\n"
                  "       zentrix-skin preview FOLDER [--time HH:MM:SS] [--hours 12|24] "
                  "[--no-seconds] [--colon off] [--dock top|left|right|floating] [--zoom 1|2|3] "
-                 "OUT.bmp\n";
+                 "OUT.bmp|OUT.png\n";
     return kUsage;
 }
 
