@@ -29,7 +29,4 @@ void LayeredFace::Leave(HWND window) {
         return;
     SetWindowLongPtrA(window, GWL_EXSTYLE, GetWindowLongPtrA(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
     layered = false;
-    // Taken off the layer, the window shows nothing until it paints.
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }

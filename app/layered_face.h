@@ -16,7 +16,8 @@ public:
     // `constantAlpha` / 255, where the window stands; only `changed` (in the face's coordinates)
     // needs to be new. False when the window system refuses it.
     bool Show(HWND window, const PixelImage& face, const Rect& changed, BYTE constantAlpha);
-    // Gives the window its ordinary painting back, if Show made it layered.
+    // Gives the window its ordinary painting back, if Show made it layered; it shows nothing
+    // until it paints.
     void Leave(HWND window);
     bool Shown() const { return layered; }
 

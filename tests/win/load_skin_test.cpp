@@ -193,6 +193,31 @@ TEST_F(LoadSkinTest, APngBackgroundMakesAnAlphaSkinWithoutAShape) {
     EXPECT_EQ(clock.skin.Name(), "glass");
 }
 
+// A skin switched between alpha and key colour puts the window on the layer without a shape,
+// and takes it off again with its shape and its own painting, as often as it goes.
+TEST_F(LoadSkinTest, AnAlphaSkinLayersTheWindowAndAKeyedOneTakesItsShapeBack) {
+    folder.Write("start/back.bmp", EncodeBmp(Cornered(kMagenta), 24, false));
+    std::uint32_t plate[6] = {0xFF102030, 0xFF102030, 0xFF102030, 0, 0, 0};
+    Run([&](ClockWindow& clock) {
+        const HWND window = clock.Handle();
+        for (int round = 0; round < 2; ++round) {
+            ASSERT_TRUE(WritePng({plate, 3, 2}, folder / "start\\back.png"));
+            SendMessageA(window, WM_COMMAND, IDM_DOCK_TOP, 0);
+            EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED);
+            EXPECT_TRUE(WindowShape(clock).empty());
+            DeleteFileA((folder / "start\\back.png").c_str());
+            SendMessageA(window, WM_COMMAND, IDM_DOCK_TOP, 0);
+            EXPECT_FALSE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED);
+            EXPECT_EQ(WindowShape(clock), (std::vector<std::string>{".##", "###"}));
+            UpdateWindow(window);
+            const Point corner = clock.GetPlacement().Position();
+            const HDC screen = GetDC(nullptr);
+            EXPECT_EQ(GetPixel(screen, corner.x + 2, corner.y + 1), kInk);
+            ReleaseDC(nullptr, screen);
+        }
+    });
+}
+
 // A folder of the skin's name that is no skin does not hide the skin beside the program, whose
 // skins folder is searched too; a name that is a path of its own is not looked up at all.
 TEST_F(LoadSkinTest, ASkinIsLookedUpWhereItIsASkin) {
