@@ -15,12 +15,17 @@ bool LayeredFace::Show(HWND window, const PixelImage& face, const Rect& changed,
     if (!memory)
         memory.reset(CreateCompatibleDC(nullptr));
     const ScopedSelect select(memory.get(), face.Bitmap());
+    // Given a size, Wine moves and sizes the window anew on every update, a round trip to the
+    // window server and the X server each; the size goes along only when it changes.
     SIZE size{face.Width(), face.Height()};
+    const bool resized = size.cx != shownSize.cx || size.cy != shownSize.cy;
+    shownSize = size;
     POINT origin{0, 0};
     const RECT dirty{changed.left, changed.top, changed.right, changed.bottom};
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, constantAlpha, AC_SRC_ALPHA};
-    UPDATELAYEREDWINDOWINFO info{sizeof info, nullptr, nullptr, &size,     memory.get(),
-                                 &origin,     0,       &blend,  ULW_ALPHA, &dirty};
+    UPDATELAYEREDWINDOWINFO info{sizeof info,  nullptr, nullptr, resized ? &size : nullptr,
+                                 memory.get(), &origin, 0,       &blend,
+                                 ULW_ALPHA,    &dirty};
     return UpdateLayeredWindowIndirect(window, &info) != FALSE;
 }
 
@@ -29,4 +34,5 @@ void LayeredFace::Leave(HWND window) {
         return;
     SetWindowLongPtrA(window, GWL_EXSTYLE, GetWindowLongPtrA(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
     layered = false;
+    shownSize = {};
 }

@@ -24,4 +24,5 @@ public:
 private:
     UniqueDc memory;  // where the face's bitmap is selected for the window system to read
     bool layered = false;
+    SIZE shownSize{};  // of the face the window shows
 };
