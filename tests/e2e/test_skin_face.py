@@ -13,8 +13,8 @@ from datetime import datetime, timedelta, timezone
 from pathlib import Path
 from zoneinfo import ZoneInfo
 
-from harness import (Bitmap, ClockSession, png_file, turned_anticlockwise, turned_clockwise,
-                     write_bmp, write_skin)
+from harness import (IDOK, Bitmap, ClockSession, png_file, turned_anticlockwise,
+                     turned_clockwise, write_bmp, write_skin)
 
 WM_TIMECHANGE = 0x001E
 WM_COMMAND = 0x0111
@@ -24,7 +24,7 @@ IDM_DOCK_TOP = 32774
 IDM_FLOATING = 32775
 WM_CLOSE = 0x0010
 IDM_SIZE_AUTOMATIC, IDM_SIZE_1X, IDM_SIZE_3X = 32780, 32781, 32783
-IDM_SELECT_SKIN, IDOK, LB_SETCURSEL, SKIN_LIST_ID = 32771, 1, 0x0186, 1000
+IDM_SELECT_SKIN, LB_SETCURSEL, SKIN_LIST_ID = 32771, 0x0186, 1000
 
 WHITE = (255, 255, 255)
 # The display's root window, seen through the holes of the clock's shape.
