@@ -37,6 +37,8 @@ struct WindowChoices {
     bool Locked() const { return locked.value_or(false); }
     bool ClickThrough() const { return clickThrough.value_or(false); }
     int Opacity() const { return opacity.value_or(100); }
+    // The opacity as the window system takes it: 0 to 255.
+    int Alpha() const { return (Opacity() * 255 + 50) / 100; }
     // A clock that lets clicks through keeps its icon, the one way left to reach it.
     bool ShowsTrayIcon() const { return trayIcon.value_or(true) || ClickThrough(); }
 };

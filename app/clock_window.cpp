@@ -330,6 +330,12 @@ void ClockWindow::TakeFit(std::optional<SkinFit> fit, std::optional<Point> ancho
     MoveTo(anchor ? placement.Regrow(fit->size, *anchor, screens)
                   : placement.Settle(fit->size, screens),
            fit->size);
+    if (shown.IsAlpha()) {
+        Present(Rect::At({}, fit->size));
+        return;
+    }
+    layeredFace.Leave(Handle());
+    TakeSeeThrough();  // the layer an alpha face had is gone
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -348,11 +354,19 @@ void ClockWindow::ShowTime(std::string time) {
     if (change.area.IsEmpty())
         return;
     TakeShape(std::move(change.shape), false);
+    Present(change.area);
+}
+
+void ClockWindow::Present(const Rect& changed) {
+    if (shown.IsAlpha()) {
+        layeredFace.Show(Handle(), shown.Face().Image(), changed,
+                         static_cast<BYTE>(windowChoices.Alpha()));
+        return;
+    }
     // Drawn at once: an invalidation and a WM_PAINT would cost half a dozen round trips to the
     // window server a tick. What the window cannot show now, WM_PAINT draws later from the face.
     const WindowDc dc(Handle());
-    IntersectClipRect(dc.get(), change.area.left, change.area.top, change.area.right,
-                      change.area.bottom);
+    IntersectClipRect(dc.get(), changed.left, changed.top, changed.right, changed.bottom);
     shown.Face().Image().Draw(dc.get(), 0, 0);
 }
 
@@ -395,6 +409,8 @@ int ClockWindow::Dpi() const {
 
 void ClockWindow::OnPaint() {
     const PaintContext paint(Handle());
+    if (layeredFace.Shown())
+        return;  // the window system keeps the layer's picture itself
     if (IsIconic(Handle()))
         PaintMinimised(paint.Dc());
     else if (shown.HasFace())
@@ -603,23 +619,26 @@ void ClockWindow::SetWindowChoices(const WindowChoices& choices) {
     SaveSettings();
 }
 
-// A solid clock that takes the mouse stays an ordinary window: a layered one costs the window
-// system a copy of it.
+// A solid colour-key clock that takes the mouse stays an ordinary window: a layered one costs the
+// window system a copy of it.
 void ClockWindow::TakeSeeThrough() {
     const bool clickThrough = windowChoices.ClickThrough();
-    const int opacity = windowChoices.Opacity();
-    const bool layered = clickThrough || opacity < 100;
-    LONG_PTR style =
-        GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & ~(WS_EX_LAYERED | WS_EX_TRANSPARENT);
-    if (layered)
-        style |= WS_EX_LAYERED;
-    if (clickThrough)
-        style |= WS_EX_TRANSPARENT;
-    if (style == GetWindowLongPtrA(Handle(), GWL_EXSTYLE) && !layered)
+    const LONG_PTR was = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
+    LONG_PTR style = clickThrough ? was | WS_EX_TRANSPARENT : was & ~WS_EX_TRANSPARENT;
+    if (layeredFace.Shown()) {
+        // An alpha face is layered already, and takes the opacity with the picture handed over.
+        SetWindowLongPtrA(Handle(), GWL_EXSTYLE, style);
+        const PixelImage& face = shown.Face().Image();
+        Present(Rect::At({}, {face.Width(), face.Height()}));
+        return;
+    }
+    const bool layered = clickThrough || windowChoices.Opacity() < 100;
+    style = layered ? style | WS_EX_LAYERED : style & ~WS_EX_LAYERED;
+    if (style == was && !layered)
         return;
     SetWindowLongPtrA(Handle(), GWL_EXSTYLE, style);
     if (layered)
-        SetLayeredWindowAttributes(Handle(), 0, static_cast<BYTE>((opacity * 255 + 50) / 100),
+        SetLayeredWindowAttributes(Handle(), 0, static_cast<BYTE>(windowChoices.Alpha()),
                                    LWA_ALPHA);
     InvalidateRect(Handle(), nullptr, FALSE);
 }

@@ -11,6 +11,7 @@
 #include "app/date_tip.h"
 #include "app/display_screens.h"
 #include "app/full_screen_rule.h"
+#include "app/layered_face.h"
 #include "app/placement.h"
 #include "app/shown_skin.h"
 #include "app/time_jump_watch.h"
@@ -55,6 +56,9 @@ private:
     // window the change uncovers.
     void TakeShape(NewShape shape, bool redraw);
     void ShowTime(std::string time);
+    // Puts `changed` of the face on the screen: through the layer for an alpha face, else drawn
+    // at once through the window's device context.
+    void Present(const Rect& changed);
     void OnTimer();
     // Aims the next tick just past the next turn of the face's unit, or of the second while a
     // dodged clock waits for the pointer to leave its home.
@@ -117,6 +121,7 @@ private:
     const WallClock now;
     HICON icon = nullptr;  // shared resource icon, never destroyed
     ShownSkin shown;
+    LayeredFace layeredFace;
     Placement placement;
     FullScreenRule fullScreen;
     DisplayScreens screens;

@@ -18,7 +18,8 @@ std::optional<SkinFit> ShownSkin::Switch(const std::string& newName, DockMode mo
     if (!loaded.backgroundLoad) {
         if (whyNot) {
             *whyNot = CannotShowSkinText(
-                newName, SkinImagePath(folder.value_or(newName), loaded.values.background),
+                newName,
+                folder ? loaded.backgroundPath : SkinImagePath(newName, loaded.values.background),
                 loaded.backgroundLoad.Text());
         }
         face.Update(time);  // the same face as before, composed again; the screen never lost it
@@ -40,9 +41,10 @@ std::optional<SkinFit> ShownSkin::Fit(DockMode mode, int dpi) {
     if (!HasFace())
         return std::nullopt;
     const int zoom = WantedZoom(mode, dpi);
-    face.Show(skin.background, skin.glyphs, mode, zoom);
+    face.Show(skin.background, skin.glyphs, mode, zoom,
+              skin.alpha ? GlyphBlend::Over : GlyphBlend::Keyed);
     // A fixed shape is the background's alone, cut before any glyph is stamped.
-    face.Update(skin.values.ShapeFollowsFace() ? time : std::string());
+    face.Update(ShapeFollowsFace() ? time : std::string());
     const Size turned = TurnedSize(mode);
     SkinFit fit{{turned.width * zoom, turned.height * zoom}, Reshape()};
     face.Update(time);
@@ -62,7 +64,7 @@ FaceChange ShownSkin::ShowTime(std::string newTime) {
     time = std::move(newTime);
     FaceChange change{face.Update(time), std::nullopt};
     // The shape can only have changed inside the cells that changed, which are drawn anyway.
-    if (!change.area.IsEmpty() && skin.values.ShapeFollowsFace())
+    if (!change.area.IsEmpty() && ShapeFollowsFace())
         change.shape = Reshape();
     return change;
 }
@@ -70,11 +72,13 @@ FaceChange ShownSkin::ShowTime(std::string newTime) {
 NewShape ShownSkin::Reshape() {
     if (face.Image().IsEmpty())
         return std::nullopt;
-    UniqueRegion region = face.Image().CreateRegion(skin.values.KeyColor());
+    UniqueRegion region;
+    if (!skin.alpha)
+        region = face.Image().CreateRegion(skin.values.KeyColor());
     // A face entirely of the key colour would cut the whole window away and leave a clock
     // nobody can see or right-click; it keeps its rectangle instead.
     RECT box{};
-    if (GetRgnBox(region.get(), &box) == NULLREGION)
+    if (region && GetRgnBox(region.get(), &box) == NULLREGION)
         region.reset();
     // Most ticks of a shape-following face give the shape it already has. Handing it over again
     // would cost a round trip to the display, and under Wine memory that is never given back.

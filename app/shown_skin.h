@@ -42,6 +42,8 @@ public:
     // window shows the time as plain text.
     bool HasFace() const { return skin.HasBackground(); }
     const ClockFace& Face() const { return face; }
+    // Whether the face carries per-pixel alpha, which the window shows layered and unshaped.
+    bool IsAlpha() const { return HasFace() && skin.alpha; }
     // The time on the face, or the one to show as plain text.
     const std::string& Time() const { return time; }
     std::optional<int> ZoomChoice() const { return zoomChoice; }
@@ -74,7 +76,9 @@ private:
     // The size of the skin's face turned for `mode`, before any zoom.
     Size TurnedSize(DockMode mode) const;
     int WantedZoom(DockMode mode, int dpi) const;
-    // The window's shape cut from the face as it is, unless the window has it already.
+    bool ShapeFollowsFace() const { return !skin.alpha && skin.values.ShapeFollowsFace(); }
+    // The window's shape cut from the face as it is, unless the window has it already; an alpha
+    // face's window has none.
     NewShape Reshape();
 
     const std::string programFolder;

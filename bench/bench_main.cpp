@@ -2,8 +2,9 @@
 // prints, for every case, the reference time, the Zentrix time, their ratio and whether both
 // gave the same result. Usage: zentrix_bench <skins folder>
 //
-// A second table splits each paint into its steps, to show where the time goes, and a third shows
-// what new pixel memory costs on the machine, which the reference pays for every image it makes.
+// A second table splits each paint into its steps, to show where the time goes, a third shows
+// what new pixel memory costs on the machine, which the reference pays for every image it makes,
+// and a fourth times the alpha skin glass's tick against composing its whole face every tick.
 
 #include <algorithm>
 #include <cstdio>
@@ -19,6 +20,7 @@
 #include "bench/reference_rotate.h"
 #include "bench/reference_tick.h"
 #include "bench/synthetic_images.h"
+#include "win/com_apartment.h"
 
 namespace {
 
@@ -118,6 +120,23 @@ void TimeTickSteps(const std::string& name, const Skin& skin, DockMode mode,
     }
 }
 
+// An alpha face's tick: the cells that changed laid over the kept face again, against the whole
+// face composed anew every tick in the same image; both at the same successive seconds.
+Row TimeAlphaTick(const std::string& name, const Skin& skin, DockMode mode, int zoom = 1) {
+    ClockFace whole, kept;
+    whole.Show(skin.background, skin.glyphs, mode, zoom, GlyphBlend::Over);
+    kept.Show(skin.background, skin.glyphs, mode, zoom, GlyphBlend::Over);
+    int wholeTicks = 0, ticks = 0;
+    const double wholeTime = MedianSeconds(Nothing, [&] {
+        whole.Reset();
+        whole.Update(TickTime(wholeTicks++));
+    });
+    const double keptTime = MedianSeconds(Nothing, [&] { kept.Update(TickTime(ticks++)); });
+    whole.Reset();
+    whole.Update(TickTime(ticks - 1));
+    return {name, wholeTime, keptTime, SamePixels(whole.Image(), kept.Image())};
+}
+
 std::string Duration(double seconds) {
     char text[32];
     if (seconds < 1e-3)
@@ -181,6 +200,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: zentrix_bench <skins folder>\n");
         return 2;
     }
+    const ComApartment com;  // the alpha skin's pictures are decoded through COM
     const std::string skinsFolder = argv[1];
     struct NamedSkin {
         std::string name;
@@ -225,6 +245,13 @@ int main(int argc, char** argv) {
         rows.push_back(TimeTick("tick " + named.name + " DockRight 2x", named.skin, DockRight, 2));
     }
 
+    const Skin glass = LoadSkinFolder(skinsFolder + "\\glass");
+    std::vector<Row> alphaTicks;
+    for (const DockMode mode : {DockTop, DockRight})
+        alphaTicks.push_back(TimeAlphaTick(
+            std::string("tick glass ") + (mode == DockTop ? "DockTop" : "DockRight"), glass, mode));
+    alphaTicks.push_back(TimeAlphaTick("tick glass DockRight 2x", glass, DockRight, 2));
+
     std::vector<Row> memory;
     for (const NamedSkin& named : skins)
         memory.push_back(
@@ -236,5 +263,7 @@ int main(int argc, char** argv) {
     const bool stepsSame = PrintTable("Paint ticks by step", steps);
     PrintTable("Pixel memory: a new image against an existing one", memory, "new image",
                "existing");
-    return same && stepsSame ? 0 : 1;
+    const bool alphaSame = PrintTable("Alpha ticks: the whole face against the changed cells",
+                                      alphaTicks, "whole face", "changed cells");
+    return same && stepsSame && alphaSame && glass.alpha ? 0 : 1;
 }

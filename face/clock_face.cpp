@@ -6,11 +6,12 @@
 
 void ClockFace::Show(const PixelImage& newBackground,
                      const std::array<PixelImage, kGlyphCount>& newGlyphs, DockMode newMode,
-                     int newZoom) {
+                     int newZoom, GlyphBlend newBlend) {
     background = &newBackground;
     glyphs = &newGlyphs;
     mode = newMode;
     zoom = newZoom;
+    blend = newBlend;
     shown.reset();
 }
 
@@ -27,7 +28,8 @@ Rect ClockFace::Update(std::string_view time) {
         if (!face.EnsureSize(shownSize.width, shownSize.height))
             return {};
         if (angle || zoom != 1)
-            TurnAndZoom(background->Pixels(), whole, face.Pixels(), {0, 0}, angle, zoom);
+            TurnAndZoom(background->Pixels(), whole, face.Pixels(), {0, 0}, angle, zoom,
+                        blend == GlyphBlend::Over);
         else
             face.CopyFrom(*background);
         shown.emplace();
@@ -41,8 +43,8 @@ Rect ClockFace::Update(std::string_view time) {
         sizes[i] = {(*glyphs)[i].Width(), (*glyphs)[i].Height()};
     }
     std::vector<GlyphPlacement> wanted = LayoutGlyphs(time, frame, sizes);
-    UprightCells upright(face.Pixels(), background->Pixels());
-    TransformedCells transformed(face.Pixels(), background->Pixels(), angle, zoom, cell);
+    UprightCells upright(face.Pixels(), background->Pixels(), blend);
+    TransformedCells transformed(face.Pixels(), background->Pixels(), angle, zoom, cell, blend);
     FaceCells& cells = angle || zoom != 1 ? static_cast<FaceCells&>(transformed)
                                           : static_cast<FaceCells&>(upright);
     const Rect restamped = RestampGlyphs(cells, frame, spans, *shown, wanted);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "face/dock_mode.h"
+#include "face/face_glyphs.h"
 #include "face/face_layout.h"
 #include "image/pixel_image.h"
 
@@ -18,12 +19,12 @@
 // new pixel memory costs more to touch the first time than a whole tick.
 class ClockFace {
 public:
-    // Draws from now on with `background` and `glyphs`, white glyph pixels letting the
-    // background through, turned for `mode` and grown by `zoom`, every skin pixel a zoom x zoom
-    // block. The pictures are borrowed: they must live as long as the face draws with them.
-    // The next Update composes the whole face.
+    // Draws from now on with `background` and `glyphs`, stamped as `blend` says, turned for
+    // `mode` and grown by `zoom`, every skin pixel a zoom x zoom block. The pictures are
+    // borrowed: they must live as long as the face draws with them. The next Update composes the
+    // whole face.
     void Show(const PixelImage& background, const std::array<PixelImage, kGlyphCount>& glyphs,
-              DockMode mode, int zoom = 1);
+              DockMode mode, int zoom = 1, GlyphBlend blend = GlyphBlend::Keyed);
     // Brings the face to `time`. Returns the part of the face, in its own coordinates, that
     // changed: all of it after Show or Reset, or when the background changed its size; nothing
     // before any Show.
@@ -46,6 +47,7 @@ private:
     const std::array<PixelImage, kGlyphCount>* glyphs = nullptr;  // not owned
     DockMode mode = DockTop;
     int zoom = 1;
+    GlyphBlend blend = GlyphBlend::Keyed;
     PixelImage face;
     // The line of glyphs on the face; none while the face is to be composed anew.
     std::optional<std::vector<GlyphPlacement>> shown;

@@ -16,6 +16,13 @@ Rect Union(const Rect& a, const Rect& b) {
             std::max(a.bottom, b.bottom)};
 }
 
+void StampGlyph(PixelSpan target, ConstPixelSpan glyph, Point at, GlyphBlend blend) {
+    if (blend == GlyphBlend::Over)
+        CopyOver(target, glyph, at.x, at.y);
+    else
+        CopyKeyed(target, glyph, at.x, at.y, kSeeThrough);
+}
+
 }  // namespace
 
 void UprightCells::Clear(const Rect& area) {
@@ -23,7 +30,7 @@ void UprightCells::Clear(const Rect& area) {
 }
 
 void UprightCells::Stamp(ConstPixelSpan glyph, Point at, const Rect&) {
-    CopyKeyed(face, glyph, at.x, at.y, kSeeThrough);
+    StampGlyph(face, glyph, at, blend);
 }
 
 Point TransformedCells::Place(const Rect& area) const {
@@ -31,15 +38,16 @@ Point TransformedCells::Place(const Rect& area) const {
 }
 
 void TransformedCells::Clear(const Rect& area) {
-    TurnAndZoom(background, area, face, Place(area), angle, zoom);
+    TurnAndZoom(background, area, face, Place(area), angle, zoom, blend == GlyphBlend::Over);
 }
 
 void TransformedCells::Stamp(ConstPixelSpan glyph, Point at, const Rect& area) {
     scratch.resize(static_cast<size_t>(area.Width()) * area.Height());
     const PixelSpan cell{scratch.data(), area.Width(), area.Height()};
     CopyArea(cell, background, area, {0, 0});
-    CopyKeyed(cell, glyph, at.x - area.left, at.y - area.top, kSeeThrough);
-    TurnAndZoom(AsConst(cell), {0, 0, cell.width, cell.height}, face, Place(area), angle, zoom);
+    StampGlyph(cell, glyph, {at.x - area.left, at.y - area.top}, blend);
+    TurnAndZoom(AsConst(cell), {0, 0, cell.width, cell.height}, face, Place(area), angle, zoom,
+                blend == GlyphBlend::Over);
 }
 
 Rect RestampGlyphs(FaceCells& cells, Size frame, const GlyphSpans& glyphs,

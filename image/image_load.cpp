@@ -25,3 +25,23 @@ const char* BmpErrorText(BmpError error) {
     }
     return "";
 }
+
+const char* PngErrorText(PngError error) {
+    switch (error) {
+        case PngError::None:
+            return "";
+        case PngError::CannotOpen:
+            return BmpErrorText(BmpError::CannotOpen);
+        case PngError::NotPng:
+            return "is not a PNG file";
+        case PngError::Empty:
+            return BmpErrorText(BmpError::Empty);
+        case PngError::TooLarge:
+            return BmpErrorText(BmpError::TooLarge);
+        case PngError::Undecodable:
+            return "cannot be decoded as a PNG picture";
+        case PngError::NoMemory:
+            return BmpErrorText(BmpError::NoMemory);
+    }
+    return "";
+}

@@ -20,16 +20,34 @@ enum class BmpError {
 // The reason as the user reads it, after the file's name; "" for None.
 const char* BmpErrorText(BmpError error);
 
+// Why a PNG file could not be loaded.
+enum class PngError {
+    None,
+    CannotOpen,
+    NotPng,
+    Empty,
+    TooLarge,
+    Undecodable,  // the platform's decoder refused it: damaged, cut off or of a kind it lacks
+    NoMemory,
+};
+
+const char* PngErrorText(PngError error);
+
 class [[nodiscard]] ImageLoad {
 public:
     ImageLoad() = default;
     ImageLoad(BmpError error) : bmp(error) {}
     ImageLoad(TargaError error) : targa(error) {}
+    ImageLoad(PngError error) : png(error) {}
 
     // True when the image was loaded.
-    explicit operator bool() const { return bmp == BmpError::None && targa == TargaError::None; }
+    explicit operator bool() const {
+        return bmp == BmpError::None && targa == TargaError::None && png == PngError::None;
+    }
     // Why it was not, as the user reads it; "" when it was.
     const char* Text() const {
+        if (png != PngError::None)
+            return PngErrorText(png);
         return targa != TargaError::None ? TargaMessage(targa) : BmpErrorText(bmp);
     }
     bool operator==(const ImageLoad&) const = default;
@@ -37,4 +55,5 @@ public:
 private:
     BmpError bmp = BmpError::None;
     TargaError targa = TargaError::None;
+    PngError png = PngError::None;
 };

@@ -47,7 +47,8 @@ public:
     // Converts a bitmap that is selected into no device context into this image's pixels.
     int CopyFromBitmap(HDC dc, HBITMAP source);
 
-    // Loads a Targa file (a path ending in "tga", any case) or else a BMP file, and says why
+    // Loads a Targa file (a path ending in "tga", any case), a PNG file (ending in ".png", with
+    // premultiplied alpha) or else a BMP file, and says why
     // when it could not. On failure the image keeps its previous picture, or is empty where the
     // file was read but no image could be made.
     ImageLoad Load(const std::string& path);

@@ -1,5 +1,5 @@
-// Loading a PixelImage from a file: Targa through the program's own reader, everything else
-// through the platform's bitmap loader.
+// Loading a PixelImage from a file: Targa through the program's own reader, PNG through the
+// Windows Imaging Component, everything else through the platform's bitmap loader.
 
 #include <vector>
 
@@ -7,6 +7,8 @@
 #include "image/file_bytes.h"
 #include "image/image_limits.h"
 #include "image/pixel_image.h"
+#include "image/png_header.h"
+#include "image/png_reader.h"
 #include "image/targa_decoder.h"
 #include "image/targa_reader.h"
 #include "win/wide_text.h"
@@ -14,6 +16,8 @@
 ImageLoad PixelImage::Load(const std::string& path) {
     if (IsTargaPath(path))
         return TargaReader().Read(*this, path);
+    if (IsPngPath(path))
+        return PngReader().Read(*this, path);
     return LoadBmp(path);
 }
 

@@ -25,9 +25,9 @@ Clip ClipAxis(int at, int sourceLength, int destinationLength) {
     return {static_cast<int>(std::max(count, 0LL)), at, 0};
 }
 
-}  // namespace
-
-void CopyKeyed(PixelSpan destination, ConstPixelSpan source, int x, int y, std::uint32_t key) {
+// Calls `blend(to, from)` for every destination pixel that `source` stamped at (x, y) covers.
+template <class Blend>
+void ForEachCovered(PixelSpan destination, ConstPixelSpan source, int x, int y, Blend blend) {
     if (!destination.pixels || !source.pixels)
         return;
     const Clip columns = ClipAxis(x, source.width, destination.width);
@@ -43,11 +43,63 @@ void CopyKeyed(PixelSpan destination, ConstPixelSpan source, int x, int y, std::
             destination.pixels +
             static_cast<std::ptrdiff_t>(rows.firstDestination + r) * destination.width +
             columns.firstDestination;
-        for (int c = 0; c < columns.count; ++c) {
-            if (from[c] != key)
-                to[c] = from[c];
-        }
+        for (int c = 0; c < columns.count; ++c)
+            blend(to[c], from[c]);
     }
+}
+
+// value * (255 - alpha) / 255, rounded to the nearest, for value and alpha of 0 to 255.
+constexpr std::uint32_t ScaleByRest(std::uint32_t value, std::uint32_t alpha) {
+    const std::uint32_t product = value * (255 - alpha) + 128;
+    return (product + (product >> 8)) >> 8;
+}
+
+}  // namespace
+
+void CopyKeyed(PixelSpan destination, ConstPixelSpan source, int x, int y, std::uint32_t key) {
+    ForEachCovered(destination, source, x, y, [key](std::uint32_t& to, std::uint32_t from) {
+        if (from != key)
+            to = from;
+    });
+}
+
+std::uint32_t Over(std::uint32_t source, std::uint32_t destination) {
+    const std::uint32_t alpha = source >> 24;
+    if (alpha == 255)
+        return source;
+    std::uint32_t result = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        const std::uint32_t byte =
+            (source >> shift & 0xFFu) + ScaleByRest(destination >> shift & 0xFFu, alpha);
+        result |= std::min<std::uint32_t>(byte, 255) << shift;
+    }
+    return result;
+}
+
+void CopyOver(PixelSpan destination, ConstPixelSpan source, int x, int y) {
+    ForEachCovered(destination, source, x, y,
+                   [](std::uint32_t& to, std::uint32_t from) { to = Over(from, to); });
+}
+
+void MakeKeyedOpaque(PixelSpan image) {
+    constexpr std::uint32_t kSeeThrough = KeyPixel(255, 255, 255);
+    const std::ptrdiff_t count = static_cast<std::ptrdiff_t>(image.width) * image.height;
+    for (std::ptrdiff_t i = 0; i < count; ++i) {
+        std::uint32_t& pixel = image.pixels[i];
+        pixel = pixel == kSeeThrough ? 0 : pixel | 0xFF000000u;
+    }
+}
+
+std::uint32_t Unpremultiplied(std::uint32_t pixel) {
+    const std::uint32_t alpha = pixel >> 24;
+    if (alpha == 0)
+        return 0;
+    std::uint32_t result = pixel & 0xFF000000u;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const std::uint32_t byte = ((pixel >> shift & 0xFFu) * 255 + alpha / 2) / alpha;
+        result |= std::min<std::uint32_t>(byte, 255) << shift;
+    }
+    return result;
 }
 
 void CopyArea(PixelSpan destination, ConstPixelSpan source, Rect area, Point to) {
@@ -90,12 +142,12 @@ void TurnQuarter(ConstPixelSpan source, Rect area, PixelSpan destination, Point 
 }
 
 void TurnAndZoom(ConstPixelSpan source, Rect area, PixelSpan destination, Point to, int angle,
-                 int zoom) {
-    if (zoom == 1 && angle != 0) {
+                 int zoom, bool keepAlpha) {
+    if (zoom == 1 && angle != 0 && !keepAlpha) {
         TurnQuarter(source, area, destination, to, angle);
         return;
     }
-    const std::uint32_t keep = angle ? 0x00FFFFFFu : 0xFFFFFFFFu;
+    const std::uint32_t keep = angle && !keepAlpha ? 0x00FFFFFFu : 0xFFFFFFFFu;
     const std::ptrdiff_t stride = destination.width;
     for (int y = area.top; y < area.bottom; ++y) {
         const std::uint32_t* row = source.pixels + static_cast<std::ptrdiff_t>(y) * source.width;
@@ -103,7 +155,7 @@ void TurnAndZoom(ConstPixelSpan source, Rect area, PixelSpan destination, Point 
         for (int x = area.left; x < area.right; ++x) {
             const int across = x - area.left;
             // The pixel's place in the turned area, before the zoom.
-            const int column = angle == 90 ? area.Height() - 1 - down
+            const int column = angle == 90    ? area.Height() - 1 - down
                                : angle == 270 ? down
                                               : across;
             const int line = angle == 90 ? across : angle == 270 ? area.Width() - 1 - across : down;

@@ -54,6 +54,26 @@ constexpr ColorValue MakeColorValue(int red, int green, int blue) {
 // leaving destination pixels alone where the source pixel equals `key` exactly.
 void CopyKeyed(PixelSpan destination, ConstPixelSpan source, int x, int y, std::uint32_t key);
 
+// Premultiplied alpha, as layered windows take it: the fourth byte is the pixel's alpha and each
+// colour byte is already multiplied by it, so 0 is fully transparent.
+
+// `source` over `destination` (Porter-Duff "over"), each byte rounded to the nearest: a source of
+// alpha 0 leaves the destination as it is, one of alpha 255 replaces it. A colour byte above its
+// alpha (no premultiplied colour) adds light, up to 255.
+std::uint32_t Over(std::uint32_t source, std::uint32_t destination);
+
+// Stamps `source` over `destination` with its top-left at (x, y), clipped as CopyKeyed clips.
+void CopyOver(PixelSpan destination, ConstPixelSpan source, int x, int y);
+
+// Gives a keyed glyph's pixels alpha: the see-through white (KeyPixel(255, 255, 255)) becomes
+// fully transparent and every other pixel opaque, so a BMP glyph draws the same over an alpha
+// face as over a keyed one.
+void MakeKeyedOpaque(PixelSpan image);
+
+// A premultiplied pixel with its colour divided by its alpha again, as PNG files store colour;
+// fully transparent pixels become 0.
+std::uint32_t Unpremultiplied(std::uint32_t pixel);
+
 // Copies the pixels of `area` of `source` into `destination` with their top-left at `to`;
 // whatever lies outside either image is left out.
 void CopyArea(PixelSpan destination, ConstPixelSpan source, Rect area, Point to);
@@ -70,9 +90,10 @@ void TurnQuarter(ConstPixelSpan source, Rect area, PixelSpan destination, Point 
 // `area` of the source (which must lie within it) turned by `angle` (0, 90 or 270) and grown
 // by `zoom` (1 or more), every pixel becoming a zoom x zoom block, written with its top-left at
 // `to` (which must leave it within the destination): the face shown at a high DPI, without a
-// blur. A turn clears the fourth byte as TurnQuarter does; without one pixels are copied whole.
+// blur. A turn clears the fourth byte as TurnQuarter does, unless `keepAlpha`; without one pixels
+// are copied whole.
 void TurnAndZoom(ConstPixelSpan source, Rect area, PixelSpan destination, Point to, int angle,
-                 int zoom);
+                 int zoom, bool keepAlpha = false);
 
 // Where `area` of an image of `source` size lands when the image is turned by `angle` (90 or
 // 270; any other angle leaves it where it is) and grown by `zoom`.

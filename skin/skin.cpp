@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "image/file_bytes.h"
+#include "image/png_header.h"
 
 void Skin::KeepGlyphsMissingFrom(Skin& previous) {
     for (int i = 0; i < kGlyphCount; ++i) {
         // The indicators belong to the skin that drew them: a skin without them shows none.
-        if (!glyphLoads[i] && !IsOptionalGlyph(i))
+        if (!glyphLoads[i] && !IsOptionalGlyph(i) && alpha == previous.alpha)
             glyphs[i] = std::move(previous.glyphs[i]);
     }
 }
@@ -27,12 +28,31 @@ SkinConfig ReadSkinConfig(const std::string& folder) {
     return config;
 }
 
+namespace {
+
+// The PNG file of a picture's base name where there is one, else its BMP file; where there is
+// neither, the file named is the one the skin's kind looks for first.
+std::string PictureLookedUp(const std::string& folder, const std::string& baseName, bool alpha) {
+    const std::string png = SkinPngPath(folder, baseName);
+    const std::string bmp = SkinImagePath(folder, baseName);
+    return OpenForReading(png) || (alpha && !OpenForReading(bmp)) ? png : bmp;
+}
+
+}  // namespace
+
 Skin LoadSkinFolder(const std::string& name) {
     Skin skin;
     skin.values = ReadSkinValues(ReadSkinConfig(name));
-    skin.backgroundLoad = skin.background.Load(SkinImagePath(name, skin.values.background));
-    for (int i = 0; i < kGlyphCount; ++i)
-        skin.glyphLoads[i] = skin.glyphs[i].Load(GlyphPath(name, i));
+    skin.backgroundPath = PictureLookedUp(name, skin.values.background, false);
+    skin.alpha = IsPngPath(skin.backgroundPath);
+    skin.backgroundLoad = skin.background.Load(skin.backgroundPath);
+    for (int i = 0; i < kGlyphCount; ++i) {
+        std::string& path = skin.glyphPaths[i];
+        path = skin.alpha ? PictureLookedUp(name, GlyphBaseName(i), true) : GlyphPath(name, i);
+        skin.glyphLoads[i] = skin.glyphs[i].Load(path);
+        if (skin.alpha && !IsPngPath(path))
+            MakeKeyedOpaque(skin.glyphs[i].Pixels());
+    }
     return skin;
 }
 

@@ -23,6 +23,10 @@ std::string SkinImagePath(const std::string& skin, const std::string& baseName) 
     return skin + "\\" + baseName + ".bmp";
 }
 
+std::string SkinPngPath(const std::string& skin, const std::string& baseName) {
+    return skin + "\\" + baseName + ".png";
+}
+
 std::string GlyphBaseName(int glyph) {
     if (glyph == kAmGlyph)
         return "am";

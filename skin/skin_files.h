@@ -24,7 +24,7 @@ struct SkinValues {
     int red = 255;  // the transparency colour, as read; only the low 8 bits count
     int green = 0;
     int blue = 255;
-    std::string background = "back";  // base name of the background file, without ".bmp"
+    std::string background = "back";  // base name of the background file, without ".png"/".bmp"
     int trans = 0;                    // exactly 1: the window shape follows every painted face
 
     // The transparency colour: the pixels of this colour are cut out of the window.
@@ -43,6 +43,8 @@ bool IsSkinName(std::string_view name);
 // Paths inside the skin folder `skin`, joined with a backslash; names are used literally.
 std::string SkinConfigPath(const std::string& skin);
 std::string SkinImagePath(const std::string& skin, const std::string& baseName);
+// The same picture as a PNG file, which an alpha skin looks for first.
+std::string SkinPngPath(const std::string& skin, const std::string& baseName);
 // The base name of a glyph's file: "0" to "10", "am" and "pm".
 std::string GlyphBaseName(int glyph);
 std::string GlyphPath(const std::string& skin, int glyph);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # What the running clock costs while it just ticks: Zentrix.exe on a virtual screen beside
 # `xclock -digital -update 1`, once with the default skin (back2), once with back2 without
-# seconds (its face changes, and its timer fires, once a minute) and once with neon, whose window
-# shape follows its digits; then, for the floor under them, bench/idle_floor.cpp, a Wine window
+# seconds (its face changes, and its timer fires, once a minute), once with neon, whose window
+# shape follows its digits, and once with glass, an alpha skin shown as a layered window; then, for the floor under them, bench/idle_floor.cpp, a Wine window
 # that only ticks once a second and fills a small square from each tick. After a warm-up,
 # the CPU time of the measured program, of its wineserver, of the prefix's other Wine processes,
 # of xclock and of the X server is taken over a measured span (60 s unless ZENTRIX_IDLE_SECONDS
@@ -154,6 +154,7 @@ echo "Load before: $(cut -d' ' -f1-3 /proc/loadavg) (1, 5, 15 minutes); $(nproc)
 measure_clock back2 "Skin back2"
 measure_clock back2 "Skin back2 without seconds" seconds=0
 measure_clock neon "Skin neon"
+measure_clock glass "Skin glass (alpha, layered)"
 title="A Wine window that fills a square a second" measure "$scratch" \
     "$repo/build/windows/bench/idle_floor.exe"
 title="A Wine window that only ticks" measure "$scratch" \

@@ -27,6 +27,13 @@ sidebar
     recessed display in the middle. Digits 22 x 30 and a 6 x 30 colon are amber 5 x 7 LED
     dot-matrix characters, with the unlit dots glowing faintly. Trans=0.
 
+glass (an alpha skin: every picture a PNG file with an alpha channel)
+    A 236 x 68 plate of smoked glass with rounded corners, translucent, its rim lit and its edges
+    smoothed into the desktop, on a faint shadow of its own. Digits 26 x 44 and a 12 x 44 colon
+    are rounded strokes of pale blue-white, smoothed at every edge, each casting a soft shadow
+    down and to the right; so are the AM and PM indicators. Nothing is keyed: the clock lays each
+    glyph over the plate by its alpha.
+
 Run from anywhere; the output depends neither on the working directory nor on the machine.
 """
 
@@ -37,6 +44,7 @@ import sys
 sys.dont_write_bytecode = True  # keep tools/ free of cache files
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import bmp  # noqa: E402
+import png_file  # noqa: E402
 
 SKINS_DIR = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "skins")
 SMOOTH = 4  # sub-samples per pixel side where edges are smoothed
@@ -504,10 +512,132 @@ def make_sidebar():
     write_skin("sidebar", BLUE, 0, sidebar_background(), glyphs, indicators)
 
 
+# --- glass -------------------------------------------------------------------------------------
+
+GLASS_INK = (226, 238, 255)
+GLASS_SHADOW_ALPHA = 0.6
+GLASS_SHADOW_SHIFT = 2  # pixels down and to the right
+GLASS_STROKE = 2.2  # half the width of a digit's stroke
+
+
+def coverage(width, height, inside):
+    """How much of each pixel inside(fx, fy) covers, sampled SMOOTH x SMOOTH times, as rows."""
+    step = 1.0 / SMOOTH
+    offsets = [(i + 0.5) * step for i in range(SMOOTH)]
+    return [[sum(1 for oy in offsets for ox in offsets if inside(x + ox, y + oy))
+             / (SMOOTH * SMOOTH) for x in range(width)] for y in range(height)]
+
+
+def blurred(rows, radius):
+    """A box blur of `radius` along rows and then columns, twice: close to a Gaussian."""
+    for _ in range(2):
+        for transpose in (False, True):
+            if transpose:
+                rows = [list(column) for column in zip(*rows)]
+            rows = [[sum(row[max(0, x - radius):x + radius + 1]) / (2 * radius + 1)
+                     for x in range(len(row))] for row in rows]
+            if transpose:
+                rows = [list(column) for column in zip(*rows)]
+    return rows
+
+
+def over_straight(top, top_alpha, below, below_alpha):
+    """(colour, alpha) of a straight-alpha colour laid over another."""
+    alpha = top_alpha + below_alpha * (1.0 - top_alpha)
+    if alpha <= 0.0:
+        return (0, 0, 0), 0.0
+    return tuple((top[i] * top_alpha + below[i] * below_alpha * (1.0 - top_alpha)) / alpha
+                 for i in range(3)), alpha
+
+
+def rgba(colour, alpha):
+    return tuple(bmp._channel(v) for v in colour) + (bmp._channel(alpha * 255),)
+
+
+def glass_glyph(width, height, parts):
+    """Strokes along the distance functions `parts`, with their soft shadow, as RGBA rows."""
+    ink = coverage(width, height, lambda fx, fy: min(d(fx, fy) for d in parts) <= GLASS_STROKE)
+    shift = GLASS_SHADOW_SHIFT
+    moved = [[ink[y - shift][x - shift] if y >= shift and x >= shift else 0.0
+              for x in range(width)] for y in range(height)]
+    shadow = blurred(moved, 1)
+    return [[rgba(*over_straight(GLASS_INK, ink[y][x], bmp.BLACK,
+                                 GLASS_SHADOW_ALPHA * shadow[y][x]))
+             for x in range(width)] for y in range(height)]
+
+
+# The seven-segment strokes of a glass digit: a to g between the corners of its box.
+_GLASS_BOX = (6.0, 6.0, 18.0, 36.0)  # left, top, right, bottom of the segments' centre lines
+
+
+def glass_segments(names):
+    x0, y0, x1, y1 = _GLASS_BOX
+    ym = (y0 + y1) / 2.0
+    gap = 1.2
+    ends = {"a": (x0 + gap, y0, x1 - gap, y0), "g": (x0 + gap, ym, x1 - gap, ym),
+            "d": (x0 + gap, y1, x1 - gap, y1), "f": (x0, y0 + gap, x0, ym - gap),
+            "b": (x1, y0 + gap, x1, ym - gap), "e": (x0, ym + gap, x0, y1 - gap),
+            "c": (x1, ym + gap, x1, y1 - gap)}
+    return [line(*ends[name]) for name in names]
+
+
+def glass_colon():
+    def dot(cx, cy):
+        return lambda px, py: bmp.length(px - cx, py - cy) - 0.6
+    return glass_glyph(12, 44, [dot(5.5, 15.0), dot(5.5, 29.0)])
+
+
+def glass_indicator(letter):
+    return glass_glyph(20, 44, indicator_strokes(letter, (5.0, 8.0, 14.0, 19.0),
+                                                 (5.0, 24.0, 14.0, 35.0)))
+
+
+def glass_background():
+    width, height = 236, 68
+    plate = (3.0, 2.0, width - 5.0, height - 6.0, 15.0)  # x0 y0 x1 y1 corner radius
+
+    def depth(fx, fy, dx=0.0, dy=0.0):
+        x0, y0, x1, y1, r = plate
+        qx = min(max(fx - dx, x0 + r), x1 - r)
+        qy = min(max(fy - dy, y0 + r), y1 - r)
+        return r - bmp.length(fx - dx - qx, fy - dy - qy)
+
+    body = coverage(width, height, lambda fx, fy: depth(fx, fy) >= 0.0)
+    rim = coverage(width, height, lambda fx, fy: 0.0 <= depth(fx, fy) < 1.5)
+    shadow = blurred(coverage(width, height, lambda fx, fy: depth(fx, fy, 2.0, 3.0) >= 0.0), 2)
+    rows = []
+    for y in range(height):
+        sheen = bmp.clamp01(1.0 - (y - plate[1]) / 26.0)  # lighter towards the top
+        glass = bmp.mix((14, 20, 32), (70, 86, 112), 0.5 * sheen)
+        row = []
+        for x in range(width):
+            colour, alpha = over_straight((196, 214, 240), 0.85 * rim[y][x],
+                                          glass, (0.66 + 0.12 * sheen) * body[y][x])
+            colour, alpha = over_straight(colour, alpha, bmp.BLACK, 0.35 * shadow[y][x])
+            row.append(rgba(colour, alpha))
+        rows.append(row)
+    return rows
+
+
+def make_glass():
+    folder = os.path.join(SKINS_DIR, "glass")
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, "config.ini"), "wb") as f:
+        f.write(b"[Bitmaps]\r\nBackground=back\r\n")
+    png_file.write_png(os.path.join(folder, "back.png"), glass_background())
+    for digit, names in enumerate(SEVEN_SEGMENT_DIGITS):
+        png_file.write_png(os.path.join(folder, "%d.png" % digit),
+                           glass_glyph(26, 44, glass_segments(names)))
+    png_file.write_png(os.path.join(folder, "10.png"), glass_colon())
+    for name, letter in (("am", "A"), ("pm", "P")):
+        png_file.write_png(os.path.join(folder, name + ".png"), glass_indicator(letter))
+
+
 def main():
     make_back2()
     make_neon()
     make_sidebar()
+    make_glass()
 
 
 if __name__ == "__main__":

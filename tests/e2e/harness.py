@@ -37,6 +37,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools"))
 import bmp_file  # noqa: E402
 from bmp_file import Bitmap  # noqa: E402,F401 - the tests read skin images through it
+import png_file  # noqa: E402,F401 - the tests write alpha skins through it
 
 WM_CLOSE = 0x0010
 WM_CANCELMODE = 0x001F

@@ -5,6 +5,7 @@ skin's own bitmaps."""
 import configparser
 import os
 import shutil
+import subprocess
 import tempfile
 import time
 import unittest
@@ -12,8 +13,8 @@ from datetime import datetime, timedelta, timezone
 from pathlib import Path
 from zoneinfo import ZoneInfo
 
-from harness import (Bitmap, ClockSession, turned_anticlockwise, turned_clockwise, write_bmp,
-                     write_skin)
+from harness import (IDOK, Bitmap, ClockSession, png_file, turned_anticlockwise,
+                     turned_clockwise, write_bmp, write_skin)
 
 WM_TIMECHANGE = 0x001E
 WM_COMMAND = 0x0111
@@ -23,6 +24,7 @@ IDM_DOCK_TOP = 32774
 IDM_FLOATING = 32775
 WM_CLOSE = 0x0010
 IDM_SIZE_AUTOMATIC, IDM_SIZE_1X, IDM_SIZE_3X = 32780, 32781, 32783
+IDM_SELECT_SKIN, LB_SETCURSEL, SKIN_LIST_ID = 32771, 0x0186, 1000
 
 WHITE = (255, 255, 255)
 # The display's root window, seen through the holes of the clock's shape.
@@ -368,6 +370,105 @@ class ShapeFollowsFaceTest(FaceSession, unittest.TestCase):
             self.assertShapeIsFaceForOneOf(shapes[-1], seconds)
             time.sleep(1.1)  # a later second has been painted
         self.assertNotEqual(shapes[0], shapes[1])
+
+
+ALPHA_SIZE = (48, 20)
+WALLPAPER = (40, 160, 60)
+
+
+def premultiplied(r, g, b, a):
+    return tuple((c * a + 127) // 255 for c in (r, g, b)) + (a,)
+
+
+def over(top, below):
+    """Premultiplied "over", each byte rounded to the nearest."""
+    return tuple(min(255, t + (b * (255 - top[3]) + 127) // 255) for t, b in zip(top, below))
+
+
+def make_alpha_skin(folder):
+    """An alpha skin: a PNG background whose alpha runs through every value, ten PNG digits of
+    one picture, so the face is the same at any time, and a BMP colon, white where it lets the
+    plate through. Gives the face composed as rows of premultiplied (r, g, b, a)."""
+    width, height = ALPHA_SIZE
+    folder.mkdir(parents=True)
+    (folder / "config.ini").write_text("[Bitmaps]\nBackground=back\n")
+    plate = [[(x * 5, y * 12, 200, 0 if x < 4 else 255 if y < 2 else (x * 37 + y * 11) % 256)
+              for x in range(width)] for y in range(height)]
+    digit = [[(250, 40, 10, (0, 255, 100)[(x + y) % 3]) for x in range(4)] for y in range(8)]
+    png_file.write_png(folder / "back.png", plate)
+    for index in range(10):
+        png_file.write_png(folder / f"{index}.png", digit)
+    write_bmp(folder / "10.bmp", 3, 8, lambda x, y: WHITE if (x + y) % 2 else (10, 200, 30))
+    face = [[premultiplied(*pixel) for pixel in row] for row in plate]
+    left, top = width // 2 - (6 * 4 + 2 * 3) // 2, height // 2 - 8 // 2
+    for cell in "00:00:00":
+        for y in range(8):
+            for x in range(3 if cell == ":" else 4):
+                if cell != ":":
+                    glyph = premultiplied(*digit[y][x])
+                else:
+                    glyph = (0, 0, 0, 0) if (x + y) % 2 else (10, 200, 30, 255)
+                face[top + y][left + x] = over(glyph, face[top + y][left + x])
+        left += 3 if cell == ":" else 4
+    return face
+
+
+class AlphaSkinTest(unittest.TestCase):
+    """An alpha skin over a wallpaper of a known colour, upright and docked right, and a broken
+    copy of it chosen in vain."""
+
+    @classmethod
+    def setUpClass(cls):
+        made = Path(tempfile.mkdtemp(prefix="zentrix-e2e-alpha-"))
+        cls.addClassCleanup(shutil.rmtree, made)
+        cls.face = make_alpha_skin(made / "pane")
+        shutil.copytree(made / "pane", made / "cracked")
+        whole = (made / "pane" / "back.png").read_bytes()
+        (made / "cracked" / "back.png").write_bytes(whole[:len(whole) // 2])
+        cls.clock = ClockSession(skins=[made / "pane", made / "cracked"],
+                                 settings="[skin]\r\nname=pane\r\n")
+        cls.clock.__enter__()
+        cls.addClassCleanup(cls.clock.close)
+        png_file.write_png(made / "wallpaper.png", [[WALLPAPER + (255,)] * 8] * 8)
+        wallpaper = subprocess.Popen(["display", "-window", "root", str(made / "wallpaper.png")],
+                                     env=cls.clock.env)
+        cls.addClassCleanup(wallpaper.wait)
+        cls.addClassCleanup(wallpaper.kill)
+        time.sleep(1.5)
+
+    def assertScreenShows(self, face):
+        """Where the face's alpha is 0 the wallpaper shows, opaque pixels are exact, and the
+        rest is the premultiplied colour, over black as Wine draws without a compositor."""
+        left, top, right, bottom = self.clock.window()["rect"]
+        self.assertEqual((right - left, bottom - top), (len(face[0]), len(face)))
+        shot = self.clock.capture()
+        wrong = []
+        for y, row in enumerate(face):
+            for x, pixel in enumerate(row):
+                seen, colour, alpha = shot.pixel(left + x, top + y), pixel[:3], pixel[3]
+                expected, slack = (WALLPAPER, 0) if alpha == 0 else (colour, alpha != 255)
+                if any(abs(s - e) > slack for s, e in zip(seen, expected)):
+                    wrong.append(((x, y), pixel, seen))
+        self.assertFalse(wrong, f"{len(wrong)} pixels wrong, first {wrong[:4]}; see {shot.path}")
+
+    def test_alpha_face_over_the_wallpaper_upright_docked_and_a_broken_one_refused(self):
+        self.assertScreenShows(self.face)
+        self.clock.send(WM_COMMAND, IDM_DOCK_RIGHT)
+        time.sleep(1.2)  # a tick recomposes cells of the turned face
+        self.assertScreenShows(turned_clockwise(self.face))
+
+        before = self.clock.window()["rect"]
+        self.clock.post(WM_COMMAND, IDM_SELECT_SKIN)
+        chooser = self.clock.wait_for_window("Select Skin")
+        skin_list = next(child for child in self.clock.driver("text", chooser["hwnd"])["children"]
+                         if child["id"] == SKIN_LIST_ID)
+        entries = [item["text"] for item in self.clock.driver("items", skin_list["hwnd"])["items"]]
+        self.clock.driver("send", skin_list["hwnd"], LB_SETCURSEL, entries.index("cracked"), 0)
+        self.clock.driver("post", chooser["hwnd"], WM_COMMAND, IDOK, 0)
+        self.assertEqual(self.clock.answer_message(), "The skin \"cracked\" cannot be shown: "
+                         "cracked\\back.png cannot be decoded as a PNG picture.")
+        self.assertEqual(self.clock.window()["rect"], before)
+        self.assertScreenShows(turned_clockwise(self.face))
 
 
 if __name__ == "__main__":

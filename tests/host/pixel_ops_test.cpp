@@ -142,4 +142,34 @@ TEST(TurnQuarterTest, TurningBackRestoresEveryPixel) {
     }
 }
 
+// Premultiplied "over" at its edges: alpha 0 and 255, and the rounding of the rest between.
+TEST(PremultipliedTest, OverRoundsEachByteToTheNearest) {
+    struct Case {
+        std::uint32_t source, destination, expected;
+    };
+    for (const Case c : {
+             Case{0x00000000, 0xFF102030, 0xFF102030},  // alpha 0: the destination stays
+             Case{0xFF405060, 0xFF102030, 0xFF405060},  // alpha 255: the source replaces it
+             Case{0x80404040, 0xFFFFFFFF, 0xFFBFBFBF},  // 0x40 + 255 * 127 / 255
+             Case{0x80000000, 0x02010201, 0x81000100},  // 1 x 0.498 rounds down, 2 x 0.498 up
+             Case{0x01000000, 0xFF808080, 0xFF7F7F7F},  // 128 x 254 / 255 = 127.498
+             Case{0x00FFFFFF, 0xFF808080, 0xFFFFFFFF},  // colour without alpha adds, up to 255
+             Case{0x80402010, 0x00000000, 0x80402010},  // over nothing: itself
+         }) {
+        EXPECT_EQ(Over(c.source, c.destination), c.expected) << std::hex << c.source;
+    }
+    EXPECT_EQ(Unpremultiplied(0x80402010), 0x80804020u);
+    EXPECT_EQ(Unpremultiplied(0x00FFFFFF), 0u);
+
+    // A BMP glyph on an alpha face: its see-through white goes, every other pixel is opaque,
+    // white with a fourth byte included.
+    TestImage glyph(3, 1);
+    glyph.pixels = {kWhiteKey, 0x01FFFFFF, 0x00123456};
+    MakeKeyedOpaque(glyph.span());
+    EXPECT_EQ(glyph.pixels, (std::vector<std::uint32_t>{0, 0xFFFFFFFF, 0xFF123456}));
+    TestImage face(2, 1, 0x80808080);
+    CopyOver(face.span(), glyph.cspan(), -1, 0);
+    EXPECT_EQ(face.pixels, (std::vector<std::uint32_t>{0xFFFFFFFF, 0xFF123456}));
+}
+
 }  // namespace

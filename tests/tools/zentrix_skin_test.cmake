@@ -184,3 +184,21 @@ foreach(format "--hours;12" "--no-seconds" "--colon;off")
   file(SHA256 ${WORK}/format.bmp format_hash)
   expect("${format} does not change the face" NOT format_hash STREQUAL ones_hash)
 endforeach()
+
+# An alpha skin: its PNG pictures are read, and its face is written as a 32-bit PNG whose header
+# says 68 x 236 (docked right), 8 bits a channel, RGBA.
+file(COPY ${SKINS}/glass DESTINATION ${WORK})
+run_tool(check glass)
+expect_status(0)
+expect_output("background: 236 x 68, PNG, with an alpha channel")
+expect_output("an alpha skin")
+run_tool(preview glass --dock right glass.png)
+expect_status(0)
+file(READ ${WORK}/glass.png png_header OFFSET 12 LIMIT 14 HEX)
+expect("the alpha preview is no 68 x 236 RGBA PNG: ${png_header}"
+       png_header STREQUAL "4948445200000044000000ec0806")
+# A glyph that is no PNG file is reported with the reason.
+file(COPY_FILE ${SKINS}/back2/5.bmp ${WORK}/glass/5.png)
+run_tool(check glass)
+expect_status(1)
+expect_output("problem: glass.5.png is not a PNG file: the clock cannot use it")

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "app/settings_file.h"
+#include "image/png_writer.h"
 #include "image/region_runs.h"
 #include "res/resource.h"
 #include "skin/skin_folders.h"
@@ -154,6 +158,65 @@ TEST_F(LoadSkinTest, ASkinWithoutItsBackgroundChangesNothing) {
     EXPECT_EQ(clock.WindowSize(), (Size{5, 1}));
     EXPECT_EQ(clock.skin.Loaded().glyphs[7].Width(), 2);          // "other" has none of its own
     EXPECT_TRUE(clock.skin.Loaded().glyphs[kAmGlyph].IsEmpty());  // an indicator is never kept
+}
+
+// A PNG background makes an alpha skin: its PNG pictures are decoded premultiplied, a BMP glyph
+// becomes opaque but for its white, and the window loses its shape. A cut-off PNG changes
+// nothing and says why.
+TEST_F(LoadSkinTest, APngBackgroundMakesAnAlphaSkinWithoutAShape) {
+    WriteSkin("keyed", Cornered(kMagenta), "");
+    std::uint32_t plate[] = {0x80402010, 0x00000000, 0xFF102030, 0x01010000};
+    folder.Write("glass/config.ini", std::string("[Bitmaps]\r\nBackground=back\r\n"));
+    ASSERT_TRUE(WritePng({plate, 4, 1}, folder / "glass\\back.png"));
+    folder.Write("glass/0.bmp", EncodeBmp({2, 1, {RGB(255, 255, 255), kInk}}, 24, false));
+    Shown clock;
+    ASSERT_TRUE(clock.Switch("keyed"));
+    EXPECT_TRUE(clock.skin.Shape());
+    ASSERT_TRUE(clock.Switch("glass"));
+    EXPECT_TRUE(clock.skin.IsAlpha());
+    EXPECT_FALSE(clock.skin.Shape());
+    const std::uint32_t* decoded = clock.skin.Loaded().background.Pixels().pixels;
+    for (int i = 0; i < 4; ++i)
+        for (int shift = 0; shift < 32; shift += 8)
+            EXPECT_NEAR(decoded[i] >> shift & 0xFF, plate[i] >> shift & 0xFF, 1) << i;
+    const std::uint32_t* glyph = clock.skin.Loaded().glyphs[0].Pixels().pixels;
+    EXPECT_EQ(glyph[0], 0u);
+    EXPECT_EQ(glyph[1], 0xFF000000u | PixelOfColor(kInk, 0));
+
+    std::ifstream png(folder / "glass\\back.png", std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(png), {}};
+    folder.Write("cut/back.png", std::string(bytes.begin(), bytes.begin() + bytes.size() / 2));
+    std::string whyNot;
+    EXPECT_FALSE(clock.Switch("cut", &whyNot));
+    EXPECT_EQ(whyNot,
+              "The skin \"cut\" cannot be shown: cut\\back.png cannot be decoded as a PNG "
+              "picture.");
+    EXPECT_EQ(clock.skin.Name(), "glass");
+}
+
+// A skin switched between alpha and key colour puts the window on the layer without a shape,
+// and takes it off again with its shape and its own painting, as often as it goes.
+TEST_F(LoadSkinTest, AnAlphaSkinLayersTheWindowAndAKeyedOneTakesItsShapeBack) {
+    folder.Write("start/back.bmp", EncodeBmp(Cornered(kMagenta), 24, false));
+    std::uint32_t plate[6] = {0xFF102030, 0xFF102030, 0xFF102030, 0, 0, 0};
+    Run([&](ClockWindow& clock) {
+        const HWND window = clock.Handle();
+        for (int round = 0; round < 2; ++round) {
+            ASSERT_TRUE(WritePng({plate, 3, 2}, folder / "start\\back.png"));
+            SendMessageA(window, WM_COMMAND, IDM_DOCK_TOP, 0);
+            EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED);
+            EXPECT_TRUE(WindowShape(clock).empty());
+            DeleteFileA((folder / "start\\back.png").c_str());
+            SendMessageA(window, WM_COMMAND, IDM_DOCK_TOP, 0);
+            EXPECT_FALSE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED);
+            EXPECT_EQ(WindowShape(clock), (std::vector<std::string>{".##", "###"}));
+            UpdateWindow(window);
+            const Point corner = clock.GetPlacement().Position();
+            const HDC screen = GetDC(nullptr);
+            EXPECT_EQ(GetPixel(screen, corner.x + 2, corner.y + 1), kInk);
+            ReleaseDC(nullptr, screen);
+        }
+    });
 }
 
 // A folder of the skin's name that is no skin does not hide the skin beside the program, whose

@@ -5,6 +5,7 @@
 
 #include "face/clock_face.h"
 #include "image/bmp_encoder.h"
+#include "image/png_writer.h"
 #include "skin/skin.h"
 #include "win/unique_handle.h"
 #include "win/wide_text.h"
@@ -13,11 +14,14 @@ bool WriteFacePreview(const std::string& folder, std::string_view time, DockMode
                       const std::string& outPath) {
     const Skin skin = LoadSkinFolder(folder);
     ClockFace face;
-    face.Show(skin.background, skin.glyphs, mode, zoom);
+    face.Show(skin.background, skin.glyphs, mode, zoom,
+              skin.alpha ? GlyphBlend::Over : GlyphBlend::Keyed);
     face.Update(time);
     const PixelImage& shown = face.Image();
     if (shown.IsEmpty())
         return false;
+    if (skin.alpha)
+        return WritePng(shown.Pixels(), outPath);
     const std::vector<std::uint8_t> bytes = EncodeBmp24(shown.Pixels());
     const UniqueFile out(CreateFileW(Widen(outPath).c_str(), GENERIC_WRITE, 0, nullptr,
                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -1,5 +1,6 @@
 #include "tools/zentrix_skin/skin_check.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <iomanip>
 #include <iterator>
@@ -9,6 +10,7 @@
 #include "face/face_layout.h"
 #include "image/bmp_header.h"
 #include "image/file_bytes.h"
+#include "image/png_header.h"
 #include "skin/skin.h"
 #include "skin/skin_lint.h"
 #include "skin/skin_metrics.h"
@@ -26,7 +28,7 @@ constexpr CheckedLine kWidestLines[] = {{"88:88:88", "\"88:88:88\""},
                                         {"88:88", "\"88:88\" without seconds"}};
 
 std::vector<std::uint8_t> FileStart(const std::string& path) {
-    return ReadUpTo(OpenForReading(path).get(), kBmpHeaderBytes);
+    return ReadUpTo(OpenForReading(path).get(), std::max(kBmpHeaderBytes, kPngHeaderBytes));
 }
 
 bool FileExists(const std::string& path) {
@@ -56,8 +58,12 @@ public:
             Problem(path + " " + loaded.Text() + ": the clock cannot use it");
             return;
         }
-        out << image.Width() << " x " << image.Height() << ", "
-            << ReadBmpDimensions(FileStart(path))->bitsPerPixel << " bits per pixel\n";
+        out << image.Width() << " x " << image.Height() << ", ";
+        if (const std::optional<PngHeader> png = ReadPngHeader(FileStart(path)))
+            out << "PNG, " << (png->HasAlphaChannel() ? "with" : "without")
+                << " an alpha channel\n";
+        else
+            out << ReadBmpDimensions(FileStart(path))->bitsPerPixel << " bits per pixel\n";
     }
 
     int Problems() const { return problems; }
@@ -79,6 +85,11 @@ void CheckConfig(const std::string& folder, const Skin& skin, Report& report) {
                            finding.message);
     }
     const SkinValues& values = skin.values;
+    if (skin.alpha) {
+        report.out << "  an alpha skin (its background is a PNG file), Background="
+                   << values.background << ": the key colour and Trans do not apply\n";
+        return;
+    }
     report.out << "  key colour R=" << values.red << " G=" << values.green << " B=" << values.blue
                << ", Background=" << values.background << ", Trans=" << values.trans
                << (values.trans == 1 ? " (shape follows every face)"
@@ -86,10 +97,31 @@ void CheckConfig(const std::string& folder, const Skin& skin, Report& report) {
                << "\n";
 }
 
+// An alpha skin's window has no shape: where the face's alpha is 0, it is not there.
+void CheckAlpha(const Skin& skin, Report& report) {
+    const ConstPixelSpan background = skin.background.Pixels();
+    const long long total = static_cast<long long>(background.width) * background.height;
+    long long clear = 0, partly = 0;
+    for (long long p = 0; p < total; ++p) {
+        const std::uint32_t alpha = background.pixels[p] >> 24;
+        clear += alpha == 0;
+        partly += alpha != 0 && alpha != 255;
+    }
+    report.out << "alpha:\n  background pixels fully transparent: " << clear
+               << ", partly: " << partly << ", opaque: " << total - clear - partly << " of "
+               << total << "\n";
+    if (clear == total)
+        report.Problem("every background pixel is fully transparent: the window is invisible");
+}
+
 void CheckShape(const Skin& skin, Report& report) {
     const PixelImage& background = skin.background;
     if (background.IsEmpty())
         return;
+    if (skin.alpha) {
+        CheckAlpha(skin, report);
+        return;
+    }
     const ColorValue key = skin.values.KeyColor();
     const ShapeMetrics upright = MeasureShape(background.Pixels(), key);
     PixelImage turned;
@@ -111,14 +143,16 @@ void CheckShape(const Skin& skin, Report& report) {
 
 // A glyph pixel lets the background through only when it is white with a fourth byte of 0;
 // 32-bit pictures from many editors carry 255 there, so their white shows.
-void CheckSeeThrough(const std::string& folder, const Skin& skin, Report& report) {
+void CheckSeeThrough(const Skin& skin, Report& report) {
     for (int i = 0; i < kGlyphCount; ++i) {
+        if (IsPngPath(skin.glyphPaths[i]))
+            continue;  // drawn by its alpha
         const ConstPixelSpan glyph = skin.glyphs[i].Pixels();
         long long opaqueWhite = 0;
         for (long long p = 0; p < static_cast<long long>(glyph.width) * glyph.height; ++p)
             opaqueWhite += (glyph.pixels[p] & 0x00FFFFFFu) == 0x00FFFFFFu && glyph.pixels[p] >> 24;
         if (opaqueWhite > 0)
-            report.Problem(GlyphPath(folder, i) + ": " + std::to_string(opaqueWhite) +
+            report.Problem(skin.glyphPaths[i] + ": " + std::to_string(opaqueWhite) +
                            " white pixels have a fourth (alpha) byte that is not 0, so the clock "
                            "draws them white instead of letting the background through; save the "
                            "glyph with 24 bits per pixel or with that byte 0");
@@ -126,14 +160,14 @@ void CheckSeeThrough(const std::string& folder, const Skin& skin, Report& report
 }
 
 // The indicators are optional, but only a pair of them is shown.
-void CheckIndicators(const std::string& folder, const Skin& skin, Report& report) {
-    if (!FileExists(GlyphPath(folder, kAmGlyph)) && !FileExists(GlyphPath(folder, kPmGlyph))) {
+void CheckIndicators(const Skin& skin, Report& report) {
+    if (!FileExists(skin.glyphPaths[kAmGlyph]) && !FileExists(skin.glyphPaths[kPmGlyph])) {
         report.out << "  am, pm: none, so the 12-hour face shows no AM/PM indicator\n";
         return;
     }
     for (const int i : {kAmGlyph, kPmGlyph})
-        report.Image(GlyphBaseName(i) + " (12-hour indicator)", GlyphPath(folder, i),
-                     skin.glyphs[i], skin.glyphLoads[i]);
+        report.Image(GlyphBaseName(i) + " (12-hour indicator)", skin.glyphPaths[i], skin.glyphs[i],
+                     skin.glyphLoads[i]);
 }
 
 void CheckFit(const Skin& skin, Report& report) {
@@ -163,16 +197,15 @@ int CheckSkin(const std::string& folder, std::ostream& out) {
     CheckConfig(folder, skin, report);
 
     out << "images:\n";
-    report.Image("background", SkinImagePath(folder, skin.values.background), skin.background,
-                 skin.backgroundLoad);
+    report.Image("background", skin.backgroundPath, skin.background, skin.backgroundLoad);
     for (int i = 0; i < kGlyphCount; ++i) {
         if (!IsOptionalGlyph(i))
             report.Image(i == kColonGlyph ? "glyph 10 (colon)" : "glyph " + std::to_string(i),
-                         GlyphPath(folder, i), skin.glyphs[i], skin.glyphLoads[i]);
+                         skin.glyphPaths[i], skin.glyphs[i], skin.glyphLoads[i]);
     }
-    CheckIndicators(folder, skin, report);
+    CheckIndicators(skin, report);
 
-    CheckSeeThrough(folder, skin, report);
+    CheckSeeThrough(skin, report);
     CheckFit(skin, report);
     CheckShape(skin, report);
     out << report.Problems() << (report.Problems() == 1 ? " problem" : " problems") << "\n";

@@ -12,6 +12,7 @@
 #include "face/zoom.h"
 #include "tools/zentrix_skin/face_preview.h"
 #include "tools/zentrix_skin/skin_check.h"
+#include "win/com_apartment.h"
 #include "win/wide_text.h"
 
 namespace {
@@ -24,7 +25,7 @@ int Usage() {
     std::cerr << "usage: zentrix-skin check FOLDER\n"
                  "       zentrix-skin preview FOLDER [--time HH:MM:SS] [--hours 12|24] "
                  "[--no-seconds] [--colon off] [--dock top|left|right|floating] [--zoom 1|2|3] "
-                 "OUT.bmp\n";
+                 "OUT.bmp|OUT.png\n";
     return kUsage;
 }
 
@@ -117,6 +118,7 @@ int Preview(const std::vector<std::string>& args) {
 // The arguments come in UTF-16, so that a folder the ANSI code page cannot spell is named all
 // the same, and are taken in UTF-8, as the clock's own code takes every path.
 int wmain(int argc, wchar_t** wideArgs) {
+    const ComApartment com;  // PNG pictures are read and written through COM
     std::vector<std::string> args;
     for (int i = 0; i < argc; ++i)
         args.push_back(Narrow(wideArgs[i]));
