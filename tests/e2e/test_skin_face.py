@@ -22,6 +22,7 @@ IDM_DOCK_LEFT = 32772
 IDM_DOCK_RIGHT = 32773
 IDM_DOCK_TOP = 32774
 IDM_FLOATING = 32775
+IDM_OPACITY_50 = 32789
 WM_CLOSE = 0x0010
 IDM_SIZE_AUTOMATIC, IDM_SIZE_1X, IDM_SIZE_3X = 32780, 32781, 32783
 IDM_SELECT_SKIN, LB_SETCURSEL, SKIN_LIST_ID = 32771, 0x0186, 1000
@@ -469,6 +470,12 @@ class AlphaSkinTest(unittest.TestCase):
                          "cracked\\back.png cannot be decoded as a PNG picture.")
         self.assertEqual(self.clock.window()["rect"], before)
         self.assertScreenShows(turned_clockwise(self.face))
+
+        # At an opacity of 50% every pixel the face shows is faded by 128 / 255.
+        self.clock.send(WM_COMMAND, IDM_OPACITY_50)
+        self.assertScreenShows(turned_clockwise(
+            [[tuple((c * 128 + 127) // 255 for c in p[:3]) + (p[3] and 128,) for p in row]
+             for row in self.face]))
 
 
 if __name__ == "__main__":
