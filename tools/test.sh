@@ -23,4 +23,6 @@ trap 'wine_env_cleanup; rm -rf "$scratch"' EXIT
 # found then.
 wine_env_xvfb
 wine_env_prefix "$scratch/wineprefix"
-ctest --preset windows --parallel 2
+# Most of an end-to-end session is waiting for Wine and the X server, so four run at once on two
+# processors.
+ctest --preset windows --parallel 4
