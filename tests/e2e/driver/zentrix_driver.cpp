@@ -599,14 +599,14 @@ int FullScreen(const std::vector<const char*>& args) {
 // A window at LEFT TOP RIGHT BOTTOM that waits for a click: the driver ends with 0 at the first
 // one, with 1 when none came within the milliseconds.
 int ClickTarget(const std::vector<const char*>& args) {
-    long long milliseconds = 0, edges[4] = {};
-    if (args.size() != 5 || !ParseNumber(args[0], milliseconds) || milliseconds < 0 ||
-        !ParseNumber(args[1], edges[0]) || !ParseNumber(args[2], edges[1]) ||
-        !ParseNumber(args[3], edges[2]) || !ParseNumber(args[4], edges[3]))
-        return Fail("usage: clicktarget MILLISECONDS LEFT TOP RIGHT BOTTOM");
-    const RECT area{static_cast<LONG>(edges[0]), static_cast<LONG>(edges[1]),
-                    static_cast<LONG>(edges[2]), static_cast<LONG>(edges[3])};
-    return ShowWindowFor(milliseconds, PlainWindowClass("ClickTarget"), area, true);
+    long long numbers[5] = {};
+    for (size_t i = 0; i < 5; ++i) {
+        if (args.size() != 5 || !ParseNumber(args[i], numbers[i]))
+            return Fail("usage: clicktarget MILLISECONDS LEFT TOP RIGHT BOTTOM");
+    }
+    const RECT area{static_cast<LONG>(numbers[1]), static_cast<LONG>(numbers[2]),
+                    static_cast<LONG>(numbers[3]), static_cast<LONG>(numbers[4])};
+    return ShowWindowFor(numbers[0], PlainWindowClass("ClickTarget"), area, true);
 }
 
 // Whether the notification area holds the icon of HWND: a change of nothing succeeds only for an
