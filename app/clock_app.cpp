@@ -8,7 +8,6 @@
 #include "app/clock_window.h"
 #include "app/one_clock.h"
 #include "res/resource.h"
-#include "win/com_apartment.h"
 #include "win/wide_text.h"
 
 bool ClockApp::StartSockets() {
@@ -32,7 +31,6 @@ bool ClockApp::InitInstance() {
         ShowMessage(Narrow(text).c_str());
         return false;
     }
-    const ComApartment com;  // alpha skins' pictures are decoded through COM
     ClockWindow clock(*this);
     SetMainWindow(&clock);
     clock.DoModal();

@@ -20,7 +20,6 @@
 #include "bench/reference_rotate.h"
 #include "bench/reference_tick.h"
 #include "bench/synthetic_images.h"
-#include "win/com_apartment.h"
 
 namespace {
 
@@ -200,7 +199,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: zentrix_bench <skins folder>\n");
         return 2;
     }
-    const ComApartment com;  // the alpha skin's pictures are decoded through COM
     const std::string skinsFolder = argv[1];
     struct NamedSkin {
         std::string name;

@@ -7,6 +7,7 @@
 #include "image/image_limits.h"
 #include "image/pixel_image.h"
 #include "image/png_header.h"
+#include "image/wic_factory.h"
 #include "win/wide_text.h"
 
 using Microsoft::WRL::ComPtr;
@@ -30,12 +31,11 @@ PngError CheckPngHeader(const std::string& path) {
 
 // The file's first frame converted to premultiplied BGRA, or null.
 ComPtr<IWICBitmapSource> DecodePremultiplied(const std::string& path) {
-    ComPtr<IWICImagingFactory> factory;
+    const ComPtr<IWICImagingFactory> factory = WicFactory();
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
     ComPtr<IWICBitmapSource> converted;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_PPV_ARGS(&factory))) ||
+    if (!factory ||
         FAILED(factory->CreateDecoderFromFilename(Widen(path).c_str(), nullptr, GENERIC_READ,
                                                   WICDecodeMetadataCacheOnDemand, &decoder)) ||
         FAILED(decoder->GetFrame(0, &frame)) ||

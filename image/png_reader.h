@@ -3,8 +3,7 @@
 #include "image/image_file_reader.h"
 
 // Reads PNG files of any kind through the Windows Imaging Component, into premultiplied pixels:
-// the fourth byte of each is its alpha, and its colour is multiplied by it. The thread must have
-// entered a COM apartment (win/com_apartment.h).
+// the fourth byte of each is its alpha, and its colour is multiplied by it.
 class PngReader : public ImageFileReader {
 public:
     ImageLoad Read(PixelImage& image, const std::string& path) override;

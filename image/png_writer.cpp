@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "image/wic_factory.h"
 #include "win/wide_text.h"
 
 using Microsoft::WRL::ComPtr;
@@ -14,15 +15,13 @@ using Microsoft::WRL::ComPtr;
 bool WritePng(ConstPixelSpan image, const std::string& path) {
     std::vector<std::uint32_t> straight(static_cast<size_t>(image.width) * image.height);
     std::transform(image.pixels, image.pixels + straight.size(), straight.begin(), Unpremultiplied);
-    ComPtr<IWICImagingFactory> factory;
+    const ComPtr<IWICImagingFactory> factory = WicFactory();
     ComPtr<IWICStream> stream;
     ComPtr<IWICBitmapEncoder> encoder;
     ComPtr<IWICBitmapFrameEncode> frame;
     WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGRA;
     const UINT stride = static_cast<UINT>(image.width) * 4;
-    return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                      IID_PPV_ARGS(&factory))) &&
-           SUCCEEDED(factory->CreateStream(&stream)) &&
+    return factory && SUCCEEDED(factory->CreateStream(&stream)) &&
            SUCCEEDED(stream->InitializeFromFilename(Widen(path).c_str(), GENERIC_WRITE)) &&
            SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
            SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&

@@ -6,10 +6,13 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 wine_env_started_xvfb=""
 
-# Makes a fresh prefix in $1 and initialises it.
+# Makes a fresh prefix in $1 and initialises it. Its server stays until wine_env_cleanup: one
+# that ended between two programs would make the next one start the server and the prefix's
+# services anew, which takes seconds on a busy machine.
 wine_env_prefix() {
     export WINEPREFIX="$1"
     mkdir -p "$WINEPREFIX"
+    wineserver -p
     wineboot -i >/dev/null 2>&1
 }
 

@@ -3,14 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "win/application.h"
-#include "win/com_apartment.h"
 
 namespace {
 
 class TestApplication : public Application {
 protected:
     bool InitInstance() override {
-        const ComApartment com;  // PNG pictures are decoded through COM
         exitCode = RUN_ALL_TESTS();
         return false;
     }

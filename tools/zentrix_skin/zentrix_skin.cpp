@@ -12,7 +12,6 @@
 #include "face/zoom.h"
 #include "tools/zentrix_skin/face_preview.h"
 #include "tools/zentrix_skin/skin_check.h"
-#include "win/com_apartment.h"
 #include "win/wide_text.h"
 
 namespace {
@@ -118,7 +117,6 @@ int Preview(const std::vector<std::string>& args) {
 // The arguments come in UTF-16, so that a folder the ANSI code page cannot spell is named all
 // the same, and are taken in UTF-8, as the clock's own code takes every path.
 int wmain(int argc, wchar_t** wideArgs) {
-    const ComApartment com;  // PNG pictures are read and written through COM
     std::vector<std::string> args;
     for (int i = 0; i < argc; ++i)
         args.push_back(Narrow(wideArgs[i]));
