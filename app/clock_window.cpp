@@ -570,13 +570,22 @@ void ClockWindow::OpenMenu(Point at, bool fromOutside) {
     }
     CheckMenuItem(menu, IDM_SHOW_SECONDS, CheckedIf(timeFormat.seconds));
     CheckMenuItem(menu, IDM_BLINKING_COLON, CheckedIf(timeFormat.colons == Colons::Blinking));
+    const HWND previous = fromOutside ? GetForegroundWindow() : nullptr;
     if (fromOutside)
         SetForegroundWindow(Handle());
-    TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
+    const int command = static_cast<int>(TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD,
+                                                        at.x, at.y, 0, Handle(), nullptr));
+    if (command)
+        SendMessageA(Handle(), WM_COMMAND, command, 0);
+    if (!fromOutside)
+        return;
     // Makes the switch away from the menu's window take effect, so that the next opening from
     // outside is not dismissed at once.
-    if (fromOutside)
-        PostMessageA(Handle(), WM_NULL, 0, 0);
+    PostMessageA(Handle(), WM_NULL, 0, 0);
+    // The window the user was in gets the foreground back, unless they went elsewhere: a clock
+    // left in the foreground would take their next Enter or Escape for its own, and end.
+    if (GetForegroundWindow() == Handle() && previous != Handle() && IsWindow(previous))
+        SetForegroundWindow(previous);
 }
 
 // Every mode change reads the skin again, which turns, sizes, shapes and clamps it for the new
@@ -647,9 +656,11 @@ void ClockWindow::OnTrayIcon(UINT mouseMessage) {
     switch (mouseMessage) {
         case WM_LBUTTONUP:
             BringForward();
+            BringOpenDialogForward();
             break;
         case WM_RBUTTONUP:
-            OpenMenu(PointerPosition(), true);
+            if (!BringOpenDialogForward())
+                OpenMenu(PointerPosition(), true);
             break;
         case WM_MOUSEMOVE:
             // Set as the pointer comes onto the icon, before its tip shows: a tip kept up to date
@@ -662,22 +673,29 @@ void ClockWindow::OnTrayIcon(UINT mouseMessage) {
 }
 
 void ClockWindow::OnSummoned() {
+    // The start that summoned waits for this answer, not for the menu to close.
+    ReplyMessage(TRUE);
     if (windowChoices.ClickThrough())
         SetWindowChoices(*ChangedBy(IDM_CLICK_THROUGH, windowChoices));
     BringForward();
-    // With the skin chooser or the About box open, that dialog comes forward instead of a menu.
-    if (!IsWindowEnabled(Handle())) {
-        SetForegroundWindow(GetLastActivePopup(Handle()));
-        return;
-    }
-    OpenMenu(WindowRect(Handle()).Middle(), true);
+    if (!BringOpenDialogForward())
+        OpenMenu(WindowRect(Handle()).Middle(), true);
 }
 
+// Not activated: a clock in the foreground would take the user's next Enter or Escape for its
+// own, and end.
 void ClockWindow::BringForward() {
     if (IsIconic(Handle()))
-        ShowWindow(Handle(), SW_RESTORE);
-    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    SetForegroundWindow(Handle());
+        ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+}
+
+bool ClockWindow::BringOpenDialogForward() {
+    if (IsWindowEnabled(Handle()))
+        return false;
+    SetForegroundWindow(GetLastActivePopup(Handle()));
+    return true;
 }
 
 // The window has no system menu; commands 16 to 31 reach it only when sent from outside.

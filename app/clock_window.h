@@ -92,9 +92,10 @@ private:
 
     // Menu and commands
     void OnRightButtonDown(WPARAM keys, LPARAM point);
-    // Opens the popup menu at the screen point `at`, with its marks set afresh. Opened from
-    // outside the clock (its icon, another start), the clock takes the foreground first, so
-    // that the menu closes when the user clicks elsewhere.
+    // Opens the popup menu at the screen point `at`, with its marks set afresh, and carries out
+    // the command chosen. Opened from outside the clock (its icon, another start), the clock
+    // takes the foreground while the menu is open, so that the menu closes when the user clicks
+    // elsewhere, and gives it back when the menu closes.
     void OpenMenu(Point at, bool fromOutside = false);
     void SetDockMode(DockMode mode);
     void SetZoomChoice(int choice);
@@ -110,8 +111,11 @@ private:
     void OnTrayIcon(UINT mouseMessage);
     // Another start of the program asked for the clock.
     void OnSummoned();
-    // Shows a minimised or hidden clock, on top and in the foreground.
+    // Shows a minimised or hidden clock, on top, without taking the foreground.
     void BringForward();
+    // With the skin chooser or the About box open, that dialog comes forward (the answer is
+    // true), in place of a menu that would open it a second time or end the program under it.
+    bool BringOpenDialogForward();
     bool OnSysCommand(WPARAM command);
     // Written whenever the clock's place, skin, size or time format changes and when the run or
     // the session ends, so that not even a killed process loses what the user set.

@@ -8,7 +8,7 @@
 
 // The clock window's class, of its own so that it can be found from outside.
 constexpr char kClockWindowClass[] = "ZentrixClock";
-// Posted to the running clock by a second start: come forward, take the mouse, open the menu.
+// Sent to the running clock by a second start: come forward, take the mouse, open the menu.
 constexpr UINT kSummonClockMessage = WM_APP + 1;
 
 // Claims the session for this process's clock, and returns the claim, to be held for the run.

@@ -235,7 +235,10 @@ class MenuTest(unittest.TestCase):
         self.assertTrue(icon_shown())
 
         # A second start hands over: it ends at once, and the one clock takes the mouse again
-        # and opens its menu.
+        # and opens its menu. Escape closes the menu and gives the foreground back to the window
+        # the user was in, which takes the next Escape: the clock goes on.
+        editor, editing = self.clock.in_background("clicktarget", 30000, 600, 300, 800, 400)
+        self.addCleanup(editing.kill)
         self.clock.wine(self.clock.exe)
         menu = self.clock.wait_for(self.clock.menu_window, 5)
         self.assertEqual(menu and menu["owner"], self.clock.hwnd)
@@ -243,6 +246,9 @@ class MenuTest(unittest.TestCase):
         self.assertEqual([w["hwnd"] for w in self.clock.driver("windows")["windows"]
                           if w["class"] == "ZentrixClock"], [self.clock.hwnd])
         self.clock.key("Escape")
+        self.clock.key("Escape", hwnd=editor["hwnd"])
+        self.assertFalse(self.clock.wait_exit(1), "the clock ended on the user's Escape")
+        editing.kill()
         self.assertFalse(icon_shown())
 
         # The icon's clicks, as the shell sends them: the left one brings a minimised clock back,
