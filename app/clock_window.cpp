@@ -91,6 +91,18 @@ std::optional<WindowChoices> ChangedBy(int id, WindowChoices choices) {
     }
 }
 
+// The dialog manager of Per-Monitor-v2 programs would size the clock by its dialog template at
+// a DPI change, and base the place it suggests on that size: the clock sizes itself by its face.
+// SetDialogDpiChangeBehavior is there from Windows 10 1703 on.
+void KeepDialogManagerFromScaling(HWND dialog) {
+    using SetBehaviour = BOOL(WINAPI*)(HWND, int mask, int values);
+    constexpr int kDisableAll = 1;  // DDC_DISABLE_ALL
+    const HMODULE user32 = GetModuleHandleA("user32.dll");  // loaded for the whole run, not owned
+    if (const auto set = reinterpret_cast<SetBehaviour>(reinterpret_cast<void (*)()>(
+            GetProcAddress(user32, "SetDialogDpiChangeBehavior"))))
+        set(dialog, kDisableAll, kDisableAll);
+}
+
 // The clock's window class: a dialog's, under a name of its own.
 void RegisterClockClass(HINSTANCE instance, HICON icon) {
     WNDCLASSEXA windowClass{};
@@ -126,6 +138,7 @@ ClockWindow::ClockWindow(Application& app, WallClock now, const ClockSettings& s
 
 bool ClockWindow::OnInitDialog() {
     Dialog::OnInitDialog();
+    KeepDialogManagerFromScaling(Handle());
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 
@@ -137,12 +150,13 @@ bool ClockWindow::OnInitDialog() {
         TakeFit(std::nullopt);  // the plain text face, in the window as it stands
 
     // The first tick comes just past the next turn; every tick aims the one after it.
-    tickPeriod = Ticker::DelayToNext(now(), ticker.Unit());
+    tickPeriod = Ticker::DelayToNext(now(), Pace());
     timerId = SetUncoalescedTimer(Handle(), kClockTimerId, tickPeriod);
     popupMenu.reset(LoadMenuA(Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
     timeJumps.Start(Handle());
+    foreground.Start(Handle(), kForegroundMessage);
     dateTip.Create(Handle());
-    trayIcon.emplace(Handle(), kTrayIconMessage, icon);
+    trayIcon.emplace(Handle(), kTrayIconMessage, Instance(), IDI_CLOCK);
     trayIcon->Show(windowChoices.ShowsTrayIcon());
     TakeSeeThrough();
     return true;
@@ -191,6 +205,8 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         case WM_DPICHANGED:
             // Where the window system suggests the clock goes at the new DPI.
             OnScreensChanged(ToRect(*reinterpret_cast<const RECT*>(lParam)));
+            if (trayIcon)
+                trayIcon->TakeDpi();
             return true;
         case WM_SETTINGCHANGE:
             if (wParam == SPI_SETWORKAREA)
@@ -208,7 +224,10 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
             result = 0;
             return true;
         case WM_TIMER:
-            OnTimer();
+            if (wParam == TrayIcon::kRetryTimerId && trayIcon)
+                trayIcon->Retry();
+            else
+                OnTimer();
             return false;
         case WM_CLOSE:
             return false;  // the dialog manager turns the close into IDCANCEL, which ends the run
@@ -226,8 +245,12 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         case kSummonClockMessage:
             OnSummoned();
             return true;
+        case kForegroundMessage:
+            FollowFullScreen();
+            return true;
         case WM_DESTROY:
             timeJumps.Stop();
+            foreground.Stop();
             trayIcon.reset();  // the icon goes with the window that answers it
             return false;
         default:
@@ -385,13 +408,16 @@ void ClockWindow::OnTimer() {
 }
 
 void ClockWindow::AimNextTick(WallTime time) {
-    const TickUnit pace = placement.AtHome() ? ticker.Unit() : TickUnit::Second;
     // A timer already running at the period wanted is left alone: setting it costs a round trip
     // to the window server, whose timers keep their phase.
-    if (const unsigned period = Ticker::NextPeriod(time, pace); period != tickPeriod) {
+    if (const unsigned period = Ticker::NextPeriod(time, Pace()); period != tickPeriod) {
         SetUncoalescedTimer(Handle(), kClockTimerId, period);
         tickPeriod = period;
     }
+}
+
+TickUnit ClockWindow::Pace() const {
+    return placement.AtHome() && foreground.Heard() ? ticker.Unit() : TickUnit::Second;
 }
 
 void ClockWindow::Resynchronise() {

@@ -10,6 +10,7 @@
 #include "app/clock_settings.h"
 #include "app/date_tip.h"
 #include "app/display_screens.h"
+#include "app/foreground_watch.h"
 #include "app/full_screen_rule.h"
 #include "app/layered_face.h"
 #include "app/placement.h"
@@ -35,6 +36,8 @@ private:
     static constexpr UINT_PTR kClockTimerId = 100;
     // Clicks on the notification-area icon.
     static constexpr UINT kTrayIconMessage = WM_APP + 2;
+    // Another window came to the foreground, or the foreground window moved.
+    static constexpr UINT kForegroundMessage = WM_APP + 3;
 
     ClockWindow(Application& app, WallClock now, const ClockSettings& saved);
 
@@ -60,9 +63,12 @@ private:
     // at once through the window's device context.
     void Present(const Rect& changed);
     void OnTimer();
-    // Aims the next tick just past the next turn of the face's unit, or of the second while a
-    // dodged clock waits for the pointer to leave its home.
+    // Aims the next tick just past the next turn of the pace.
     void AimNextTick(WallTime time);
+    // The face's unit, or the second while a dodged clock waits for the pointer to leave its
+    // home, and while the system has not shown that it tells the clock of full-screen windows
+    // as they come.
+    TickUnit Pace() const;
     // The time may have jumped: shows it whole at once and aims the next tick afresh.
     void Resynchronise();
     // The dots per inch of the monitor that decides the face's zoom.
@@ -139,5 +145,6 @@ private:
     Ticker ticker;
     DateTip dateTip;
     TimeJumpWatch timeJumps;
+    ForegroundWatch foreground;
     bool regrowing = false;  // the window takes a new zoom's size
 };

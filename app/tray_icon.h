@@ -6,10 +6,17 @@
 
 #include <string>
 
+#include "app/icon_presence.h"
+#include "win/unique_handle.h"
+
 class TrayIcon {
 public:
+    // The timer, set on the owner, whose ticks ask again for an icon the shell refused.
+    static constexpr UINT_PTR kRetryTimerId = 101;
+
     // Clicks on the icon come to `owner` as `callbackMessage`, with the mouse message in lParam.
-    TrayIcon(HWND owner, UINT callbackMessage, HICON icon);
+    // The picture is the icon resource `iconId` of `instance`.
+    TrayIcon(HWND owner, UINT callbackMessage, HINSTANCE instance, int iconId);
     ~TrayIcon() { Show(false); }
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
@@ -19,17 +26,26 @@ public:
     // The notification area was made anew (Explorer restarted, or started after the clock) and
     // holds no icon: a wanted icon is added again.
     void Restore();
+    // The retry timer fired.
+    void Retry();
+    // The DPI changed: the picture is loaded again at the notification area's new size.
+    void TakeDpi();
     // Whether `message` tells that the notification area was made anew.
     static bool IsTaskbarCreated(UINT message);
     // The tip shown while the pointer rests on the icon.
     void SetTip(const std::wstring& tip);
 
 private:
+    bool Ask(IconRequest request) const;
     NOTIFYICONDATAW Data(UINT flags) const;
+    // Runs the retry timer while the presence wants tries, and only then.
+    void AimRetries();
 
-    HWND owner;
+    HWND owner;  // not owned
     UINT callbackMessage;
-    HICON icon;  // shared resource icon, never destroyed
-    bool wanted = false;
-    bool shown = false;  // the notification area took the icon
+    HINSTANCE instance;
+    int iconId;
+    UniqueIcon icon;
+    IconPresence presence;
+    bool retrying = false;  // the retry timer runs
 };
