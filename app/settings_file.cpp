@@ -3,19 +3,15 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <string>
 
+#include "app/unicode_profile.h"
 #include "win/wide_text.h"
 
 namespace {
 
 constexpr DWORD kValueBufferSize = 4096;
-
-// Sections, keys and values go to the profile functions as their "A" forms would pass them, in
-// the ANSI code page, so that a file keeps the bytes it holds; only the path is UTF-8.
-std::wstring Ansi(std::string_view text) {
-    return Widen(text, CP_ACP);
-}
 
 bool Exists(const std::string& path) {
     return !path.empty() && GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -57,15 +53,15 @@ const std::string& SettingsFile::ReadFrom() const {
 std::string SettingsFile::ReadString(const char* section, const char* key,
                                      const char* fallback) const {
     std::wstring value(kValueBufferSize, L'\0');
-    const DWORD length =
-        GetPrivateProfileStringW(Ansi(section).c_str(), Ansi(key).c_str(), Ansi(fallback).c_str(),
-                                 value.data(), kValueBufferSize, Widen(ReadFrom()).c_str());
+    const DWORD length = GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(),
+                                                  Widen(fallback).c_str(), value.data(),
+                                                  kValueBufferSize, Widen(ReadFrom()).c_str());
     value.resize(length);
-    return Narrow(value, CP_ACP);
+    return Narrow(value);
 }
 
 int SettingsFile::ReadInt(const char* section, const char* key, int fallback) const {
-    return static_cast<int>(GetPrivateProfileIntW(Ansi(section).c_str(), Ansi(key).c_str(),
+    return static_cast<int>(GetPrivateProfileIntW(Widen(section).c_str(), Widen(key).c_str(),
                                                   fallback, Widen(ReadFrom()).c_str()));
 }
 
@@ -89,10 +85,13 @@ bool SettingsFile::Replace(const std::string& file,
     DeleteFileW(next.c_str());  // left by a save cut off in an earlier process of this number
     if (!CopyFileW(path.c_str(), next.c_str(), FALSE) && GetLastError() != ERROR_FILE_NOT_FOUND)
         return false;
-    bool written = true;
+    const bool spelled = std::all_of(values.begin(), values.end(), [](const SettingsValue& value) {
+        return AnsiCodePageSpells(value.value);
+    });
+    bool written = spelled || MakeUnicodeProfile(next);
     for (const SettingsValue& value : values)
-        written = written && writer(Ansi(value.section).c_str(), Ansi(value.key).c_str(),
-                                    Ansi(value.value).c_str(), next.c_str());
+        written = written && writer(Widen(value.section).c_str(), Widen(value.key).c_str(),
+                                    Widen(value.value).c_str(), next.c_str());
     writer(nullptr, nullptr, nullptr, next.c_str());  // lets go of the profile cache's copy
     if (written &&
         MoveFileExW(next.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

@@ -27,6 +27,11 @@ protected:
         GetPrivateProfileStringA("position", key, "none", value, sizeof value, path.c_str());
         return value;
     }
+
+    static std::string Bytes(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
 };
 
 TEST_F(SettingsFileTest, WritesTheMainFileAndMakesNoCopyWhileItCan) {
@@ -100,10 +105,38 @@ TEST_F(SettingsFileTest, ASaveThatFailsPartWayLeavesEveryValueInTheCopy) {
     EXPECT_EQ(partly.ReadString("skin", "name", "back2"), "neon");
     EXPECT_EQ(partly.ReadInt("position", "x", 0), 5);
 
-    std::ifstream mainFile(main, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(mainFile), {}), before);
+    EXPECT_EQ(Bytes(main), before);
     // The file and the copy's folder, and nothing a save left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / ""), {}), 2);
+}
+
+// Under a Western code page: while it spells every value ("été"), a save writes the file as the
+// "A" functions would, byte for byte; a value it cannot spell ("Часы") turns the file, or a new
+// one, into UTF-16, which the profile functions then keep, losing nothing that was in it.
+TEST_F(SettingsFileTest, AValueTheCodePageCannotSpellTurnsTheFileToUnicode) {
+    ASSERT_EQ(GetACP(), 1252u);
+    const std::string ete = "\xC3\xA9t\xC3\xA9";
+    const std::string clock = "\xD0\xA7\xD0\xB0\xD1\x81\xD1\x8B";
+    const std::string ansi = "[skin]\r\nname=back2\r\nby=\xE9t\xE9\r\n";
+    folder.Write("Zentrix.INI", ansi);
+    folder.Write("reference.INI", ansi);
+    const std::string reference = folder / "reference.INI";
+    WritePrivateProfileStringA("skin", "by", "\xE9t\xE9!", reference.c_str());
+    WritePrivateProfileStringA("position", "x", "5", reference.c_str());
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, reference.c_str());
+    EXPECT_EQ(settings.ReadString("skin", "by", ""), ete);
+    ASSERT_TRUE(settings.Write({{"skin", "by", ete + "!"}, {"position", "x", "5"}}));
+    EXPECT_EQ(Bytes(main), Bytes(reference));
+
+    const SettingsFile fresh(folder / "fresh.INI", "");
+    for (const SettingsFile* file : {&settings, &fresh}) {
+        ASSERT_TRUE((ClockSettings{clock, {6, 7}, std::nullopt}.Write(*file)));
+        ASSERT_TRUE(file->WriteInt("position", "x", 8));
+        const ClockSettings read = ClockSettings::Read(*file);
+        EXPECT_EQ(std::pair(read.skinName, read.position), std::pair(clock, Point{8, 7}));
+    }
+    EXPECT_EQ(settings.ReadString("skin", "by", ""), ete + "!");
+    EXPECT_EQ(Bytes(main).substr(0, 2), "\xFF\xFE");
 }
 
 TEST_F(SettingsFileTest, ValuesThatAreNotNumbersReadAsThePlatformConvertsThem) {
