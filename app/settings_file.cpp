@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/unicode_profile.h"
+#include "win/unique_handle.h"
 #include "win/wide_text.h"
 
 namespace {
@@ -28,6 +29,14 @@ std::string AppDataFolder() {
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
         return {};
     return Narrow(folder);
+}
+
+// MOVEFILE_WRITE_THROUGH waits for the move alone, not for the data of the file moved: without
+// the flush, a power cut soon after a save can leave an empty settings file.
+bool Flush(const std::wstring& path) {
+    const UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && FlushFileBuffers(file.get());
 }
 
 }  // namespace
@@ -93,7 +102,7 @@ bool SettingsFile::Replace(const std::string& file,
         written = written && writer(Widen(value.section).c_str(), Widen(value.key).c_str(),
                                     Widen(value.value).c_str(), next.c_str());
     writer(nullptr, nullptr, nullptr, next.c_str());  // lets go of the profile cache's copy
-    if (written &&
+    if (written && Flush(next) &&
         MoveFileExW(next.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     DeleteFileW(next.c_str());
