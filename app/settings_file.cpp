@@ -13,6 +13,10 @@
 namespace {
 
 constexpr DWORD kValueBufferSize = 4096;
+// A save takes milliseconds: a duplicate untouched for a minute belongs to no save under way,
+// whichever process (of this session or another) made it, and whether or not its number has
+// been given to some other process since. In FILETIME's units of 100 ns.
+constexpr ULONGLONG kLeftoverAge = 60ull * 10'000'000;
 
 bool Exists(const std::string& path) {
     return !path.empty() && GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -37,6 +41,10 @@ bool Flush(const std::wstring& path) {
     const UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return file && FlushFileBuffers(file.get());
+}
+
+ULONGLONG Ticks(FILETIME time) {
+    return ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart;
 }
 
 }  // namespace
@@ -116,4 +124,21 @@ bool SettingsFile::WriteString(const char* section, const char* key,
 
 bool SettingsFile::WriteInt(const char* section, const char* key, int value) const {
     return WriteString(section, key, std::to_string(value));
+}
+
+void SettingsFile::RemoveLeftovers() const {
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    for (const std::string* file : {&filePath, &fallbackPath}) {
+        if (file->empty())
+            continue;
+        const std::wstring path = Widen(*file);
+        const std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
+        WIN32_FIND_DATAW found{};
+        const UniqueFind find(FindFirstFileW((path + L".*.new").c_str(), &found));
+        for (bool more = static_cast<bool>(find); more; more = FindNextFileW(find.get(), &found)) {
+            if (Ticks(found.ftLastWriteTime) + kLeftoverAge < Ticks(now))
+                DeleteFileW((folder + found.cFileName).c_str());
+        }
+    }
 }

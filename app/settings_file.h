@@ -52,6 +52,10 @@ public:
     bool WriteString(const char* section, const char* key, const std::string& value) const;
     bool WriteInt(const char* section, const char* key, int value) const;
 
+    // Removes the duplicates that saves cut off in earlier processes left beside the file and its
+    // copy. Once at start is enough.
+    void RemoveLeftovers() const;
+
 private:
     // The copy, once it exists, holds the newest settings.
     const std::string& ReadFrom() const;

@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "tests/win/test_files.h"
+#include "win/unique_handle.h"
 #include "win/wide_text.h"
 
 namespace {
@@ -137,6 +138,42 @@ TEST_F(SettingsFileTest, AValueTheCodePageCannotSpellTurnsTheFileToUnicode) {
     }
     EXPECT_EQ(settings.ReadString("skin", "by", ""), ete + "!");
     EXPECT_EQ(Bytes(main).substr(0, 2), "\xFF\xFE");
+}
+
+// Makes a file look last written `minutes` ago.
+void Age(const std::string& path, int minutes) {
+    const UniqueFile file(
+        CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time{{now.dwLowDateTime, now.dwHighDateTime}};
+    time.QuadPart -= minutes * 60 * 10'000'000ull;
+    const FILETIME then{time.LowPart, time.HighPart};
+    ASSERT_TRUE(SetFileTime(file.get(), nullptr, nullptr, &then)) << path;
+}
+
+// Duplicates that saves cut off in earlier processes left beside the file and its copy go; one
+// that a save may be writing right now stays, and so does everything else.
+TEST_F(SettingsFileTest, TheLeftoversOfCutOffSavesAreRemoved) {
+    struct Case {
+        const char* name;
+        int minutes;
+        bool stays;
+    };
+    const Case cases[] = {{"Zentrix.INI", 90, true},
+                          {"Zentrix.INI.1234.new", 90, false},
+                          {"Zentrix\\Zentrix.INI.77.new", 2, false},
+                          {"Zentrix.INI.5678.new", 0, true},
+                          {"Zentrix.INI.1234.newer", 90, true},
+                          {"Other.INI.1234.new", 90, true}};
+    for (const Case& c : cases) {
+        folder.Write(c.name, std::string("[position]\r\nx=1\r\n"));
+        Age(folder / c.name, c.minutes);
+    }
+    settings.RemoveLeftovers();
+    for (const Case& c : cases)
+        EXPECT_EQ(GetFileAttributesA((folder / c.name).c_str()) != INVALID_FILE_ATTRIBUTES, c.stays)
+            << c.name;
 }
 
 TEST_F(SettingsFileTest, ValuesThatAreNotNumbersReadAsThePlatformConvertsThem) {
