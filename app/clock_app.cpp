@@ -7,6 +7,7 @@
 
 #include "app/clock_window.h"
 #include "app/one_clock.h"
+#include "app/settings_file.h"
 #include "res/resource.h"
 #include "win/wide_text.h"
 
@@ -31,6 +32,8 @@ bool ClockApp::InitInstance() {
         ShowMessage(Narrow(text).c_str());
         return false;
     }
+    // After the claim, so that no clock of this session is saving meanwhile.
+    SettingsFile::ForProgram(ExeFolder(), ExeName()).RemoveLeftovers();
     ClockWindow clock(*this);
     SetMainWindow(&clock);
     clock.DoModal();

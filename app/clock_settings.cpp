@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "face/zoom.h"
-#include "win/wide_text.h"
 
 namespace {
 
@@ -37,9 +36,7 @@ TimeFormat TimeChoices::Format(bool regionTwelveHours) const {
 
 ClockSettings ClockSettings::Read(const SettingsFile& file) {
     ClockSettings settings;
-    // The file holds the name in the ANSI code page, as it always has; the program in UTF-8.
-    settings.skinName =
-        Narrow(Widen(file.ReadString("skin", "name", settings.skinName.c_str()), CP_ACP));
+    settings.skinName = file.ReadString("skin", "name", settings.skinName.c_str());
     settings.position = {file.ReadInt("position", "x", settings.position.x),
                          file.ReadInt("position", "y", settings.position.y)};
     if (const std::string choice = file.ReadString("display", "zoom", ""); !choice.empty()) {
@@ -72,7 +69,7 @@ ClockSettings ClockSettings::Read(const SettingsFile& file) {
 bool ClockSettings::Write(const SettingsFile& file) const {
     std::vector<SettingsValue> values{{"position", "x", std::to_string(position.x)},
                                       {"position", "y", std::to_string(position.y)},
-                                      {"skin", "name", Narrow(Widen(skinName), CP_ACP)}};
+                                      {"skin", "name", skinName}};
     if (zoomChoice)
         values.push_back({"display", "zoom", std::to_string(*zoomChoice)});
     for (const auto& [choice, name] : kHourNames) {

@@ -3,19 +3,20 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <string>
 
+#include "app/unicode_profile.h"
+#include "win/unique_handle.h"
 #include "win/wide_text.h"
 
 namespace {
 
 constexpr DWORD kValueBufferSize = 4096;
-
-// Sections, keys and values go to the profile functions as their "A" forms would pass them, in
-// the ANSI code page, so that a file keeps the bytes it holds; only the path is UTF-8.
-std::wstring Ansi(std::string_view text) {
-    return Widen(text, CP_ACP);
-}
+// A save takes milliseconds: a duplicate untouched for a minute belongs to no save under way,
+// whichever process (of this session or another) made it, and whether or not its number has
+// been given to some other process since. In FILETIME's units of 100 ns.
+constexpr ULONGLONG kLeftoverAge = 60ull * 10'000'000;
 
 bool Exists(const std::string& path) {
     return !path.empty() && GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -32,6 +33,18 @@ std::string AppDataFolder() {
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
         return {};
     return Narrow(folder);
+}
+
+// MOVEFILE_WRITE_THROUGH waits for the move alone, not for the data of the file moved: without
+// the flush, a power cut soon after a save can leave an empty settings file.
+bool Flush(const std::wstring& path) {
+    const UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && FlushFileBuffers(file.get());
+}
+
+ULONGLONG Ticks(FILETIME time) {
+    return ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart;
 }
 
 }  // namespace
@@ -57,15 +70,15 @@ const std::string& SettingsFile::ReadFrom() const {
 std::string SettingsFile::ReadString(const char* section, const char* key,
                                      const char* fallback) const {
     std::wstring value(kValueBufferSize, L'\0');
-    const DWORD length =
-        GetPrivateProfileStringW(Ansi(section).c_str(), Ansi(key).c_str(), Ansi(fallback).c_str(),
-                                 value.data(), kValueBufferSize, Widen(ReadFrom()).c_str());
+    const DWORD length = GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(),
+                                                  Widen(fallback).c_str(), value.data(),
+                                                  kValueBufferSize, Widen(ReadFrom()).c_str());
     value.resize(length);
-    return Narrow(value, CP_ACP);
+    return Narrow(value);
 }
 
 int SettingsFile::ReadInt(const char* section, const char* key, int fallback) const {
-    return static_cast<int>(GetPrivateProfileIntW(Ansi(section).c_str(), Ansi(key).c_str(),
+    return static_cast<int>(GetPrivateProfileIntW(Widen(section).c_str(), Widen(key).c_str(),
                                                   fallback, Widen(ReadFrom()).c_str()));
 }
 
@@ -89,12 +102,15 @@ bool SettingsFile::Replace(const std::string& file,
     DeleteFileW(next.c_str());  // left by a save cut off in an earlier process of this number
     if (!CopyFileW(path.c_str(), next.c_str(), FALSE) && GetLastError() != ERROR_FILE_NOT_FOUND)
         return false;
-    bool written = true;
+    const bool spelled = std::all_of(values.begin(), values.end(), [](const SettingsValue& value) {
+        return AnsiCodePageSpells(value.value);
+    });
+    bool written = spelled || MakeUnicodeProfile(next);
     for (const SettingsValue& value : values)
-        written = written && writer(Ansi(value.section).c_str(), Ansi(value.key).c_str(),
-                                    Ansi(value.value).c_str(), next.c_str());
+        written = written && writer(Widen(value.section).c_str(), Widen(value.key).c_str(),
+                                    Widen(value.value).c_str(), next.c_str());
     writer(nullptr, nullptr, nullptr, next.c_str());  // lets go of the profile cache's copy
-    if (written &&
+    if (written && Flush(next) &&
         MoveFileExW(next.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     DeleteFileW(next.c_str());
@@ -108,4 +124,21 @@ bool SettingsFile::WriteString(const char* section, const char* key,
 
 bool SettingsFile::WriteInt(const char* section, const char* key, int value) const {
     return WriteString(section, key, std::to_string(value));
+}
+
+void SettingsFile::RemoveLeftovers() const {
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    for (const std::string* file : {&filePath, &fallbackPath}) {
+        if (file->empty())
+            continue;
+        const std::wstring path = Widen(*file);
+        const std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
+        WIN32_FIND_DATAW found{};
+        const UniqueFind find(FindFirstFileW((path + L".*.new").c_str(), &found));
+        for (bool more = static_cast<bool>(find); more; more = FindNextFileW(find.get(), &found)) {
+            if (Ticks(found.ftLastWriteTime) + kLeftoverAge < Ticks(now))
+                DeleteFileW((folder + found.cFileName).c_str());
+        }
+    }
 }

@@ -10,13 +10,17 @@
 //
 // A save replaces the file at once, never key by key: a save cut off at shutdown, or two copies
 // of the program saving at the same moment, leave one whole save or the other.
+//
+// Values are UTF-8 here. The file keeps the ANSI code page, as the profile functions have always
+// written it, until a save holds a value that the code page cannot spell (a skin "Часы" on a
+// Western system); from then on it is UTF-16, which they keep.
 
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
-// One value of the settings, as the file holds it.
+// One value of the settings.
 struct SettingsValue {
     const char* section;
     const char* key;
@@ -47,6 +51,10 @@ public:
     bool Write(const std::vector<SettingsValue>& values) const;
     bool WriteString(const char* section, const char* key, const std::string& value) const;
     bool WriteInt(const char* section, const char* key, int value) const;
+
+    // Removes the duplicates that saves cut off in earlier processes left beside the file and its
+    // copy. Once at start is enough.
+    void RemoveLeftovers() const;
 
 private:
     // The copy, once it exists, holds the newest settings.

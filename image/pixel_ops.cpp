@@ -58,7 +58,7 @@ constexpr std::uint32_t ScaleByRest(std::uint32_t value, std::uint32_t alpha) {
 
 void CopyKeyed(PixelSpan destination, ConstPixelSpan source, int x, int y, std::uint32_t key) {
     ForEachCovered(destination, source, x, y, [key](std::uint32_t& to, std::uint32_t from) {
-        if (from != key)
+        if (ColorBits(from) != key)
             to = from;
     });
 }
@@ -86,7 +86,7 @@ void MakeKeyedOpaque(PixelSpan image) {
     const std::ptrdiff_t count = static_cast<std::ptrdiff_t>(image.width) * image.height;
     for (std::ptrdiff_t i = 0; i < count; ++i) {
         std::uint32_t& pixel = image.pixels[i];
-        pixel = pixel == kSeeThrough ? 0 : pixel | 0xFF000000u;
+        pixel = ColorBits(pixel) == kSeeThrough ? 0 : pixel | 0xFF000000u;
     }
 }
 

@@ -37,8 +37,14 @@ constexpr std::uint32_t PixelOfColor(ColorValue color, std::uint32_t fourth) {
     return (color >> 16 & 0xFFu) | (color & 0xFF00u) | (color & 0xFFu) << 16 | fourth << 24;
 }
 
-// The key a keyed copy compares whole stored pixels with: only a pixel whose fourth byte is 0
-// can match it. Only the low 8 bits of each component count.
+// The colour bits of a stored pixel, which alone are compared with a key: image editors write
+// 32-bit BMP files with any fourth byte, often 0xFF, and it says nothing about the colour.
+constexpr std::uint32_t ColorBits(std::uint32_t pixel) {
+    return pixel & 0x00FFFFFFu;
+}
+
+// The key a keyed copy compares the colour bits of stored pixels with. Only the low 8 bits of
+// each component count.
 constexpr std::uint32_t KeyPixel(int red, int green, int blue) {
     return static_cast<std::uint32_t>(red & 0xFF) << 16 |
            static_cast<std::uint32_t>(green & 0xFF) << 8 | static_cast<std::uint32_t>(blue & 0xFF);
@@ -51,7 +57,7 @@ constexpr ColorValue MakeColorValue(int red, int green, int blue) {
 }
 
 // Stamps `source` onto `destination` with its top-left at (x, y), clipped to the destination,
-// leaving destination pixels alone where the source pixel equals `key` exactly.
+// leaving destination pixels alone where the source pixel's colour bits equal `key`.
 void CopyKeyed(PixelSpan destination, ConstPixelSpan source, int x, int y, std::uint32_t key);
 
 // Premultiplied alpha, as layered windows take it: the fourth byte is the pixel's alpha and each
@@ -65,9 +71,9 @@ std::uint32_t Over(std::uint32_t source, std::uint32_t destination);
 // Stamps `source` over `destination` with its top-left at (x, y), clipped as CopyKeyed clips.
 void CopyOver(PixelSpan destination, ConstPixelSpan source, int x, int y);
 
-// Gives a keyed glyph's pixels alpha: the see-through white (KeyPixel(255, 255, 255)) becomes
-// fully transparent and every other pixel opaque, so a BMP glyph draws the same over an alpha
-// face as over a keyed one.
+// Gives a keyed glyph's pixels alpha: the see-through white (KeyPixel(255, 255, 255), whatever
+// the fourth byte) becomes fully transparent and every other pixel opaque, so a BMP glyph draws the
+// same over an alpha face as over a keyed one.
 void MakeKeyedOpaque(PixelSpan image);
 
 // A premultiplied pixel with its colour divided by its alpha again, as PNG files store colour;

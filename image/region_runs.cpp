@@ -15,9 +15,9 @@ void MarkInk(const std::uint32_t* __restrict row, int width, std::uint32_t keyPi
     int x = 0;
     for (; x + 16 <= width; x += 16)
         for (int i = 0; i < 16; ++i)
-            ink[x + i] = (row[x + i] & 0x00FFFFFFu) != keyPixel;
+            ink[x + i] = ColorBits(row[x + i]) != keyPixel;
     for (; x < width; ++x)
-        ink[x] = (row[x] & 0x00FFFFFFu) != keyPixel;
+        ink[x] = ColorBits(row[x]) != keyPixel;
 }
 
 // The first column from `x` on whose mark is not `mark`, or `width`. Runs in real shapes are

@@ -250,10 +250,12 @@ def turned_anticlockwise(rows):
 def parse_settings(data):
     """Reads INI bytes the way the private-profile functions do: names without regard to case,
     the first of repeated sections and keys wins, lines outside sections and without "=" are
-    ignored. Returns {section: {key: value}} with lower-case names."""
+    ignored; a file that starts with a UTF-16 byte-order mark is read as UTF-16. Returns
+    {section: {key: value}} with lower-case names."""
     sections = {}
     current = None
-    for line in data.decode("latin-1").splitlines():
+    text = data.decode("utf-16") if data.startswith(b"\xff\xfe") else data.decode("latin-1")
+    for line in text.splitlines():
         line = line.strip()
         if line.startswith("[") and "]" in line:
             current = sections.setdefault(line[1:line.index("]")].strip().lower(), {})

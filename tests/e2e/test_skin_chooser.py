@@ -6,7 +6,7 @@ import tempfile
 import unittest
 from pathlib import Path
 
-from harness import ClockSession, write_bmp, write_skin
+from harness import MESSAGE_CAPTION, ClockSession, write_bmp, write_skin
 
 WM_CLOSE = 0x0010
 TITLE = "Select Skin"
@@ -193,6 +193,24 @@ class SkinChooserTest(unittest.TestCase):
         self.clock.wait_for_window()
         self.assertShowsSkin("abc")
         self.assertSavesSkin("abc")
+
+    def test_a_skin_the_code_page_cannot_spell_is_shown_again_at_the_next_start(self):
+        # File names in UTF-8 for Wine, and the code page 1252, without Cyrillic, for Windows.
+        self.addCleanup(self.clock.env.update, LANG="C", LC_ALL="C")
+        self.clock.env.update(LANG="C.UTF-8", LC_ALL="C.UTF-8")
+        shutil.copytree(self.clock.workdir / "Zeta", self.clock.workdir / "Часы")
+        self.addCleanup(shutil.rmtree, self.clock.workdir / "Часы")
+        self.start("ab")
+        _, controls = self.open_chooser()
+        # The driver gives the entries in the code page, which spells each letter as "?".
+        self.click(next(item for item in self.entries(controls)[0] if item["text"] == "????"))
+        self.click(controls[IDOK])
+        self.assertClosed()
+        self.assertShowsSkin("Zeta")  # as its copy
+        self.assertSavesSkin("Часы")
+        self.clock.start(wait=False)
+        self.assertEqual(self.clock.wait_for_window("", MESSAGE_CAPTION)["title"], "")
+        self.assertShowsSkin("Zeta")
 
 
 if __name__ == "__main__":

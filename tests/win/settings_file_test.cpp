@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -26,6 +27,11 @@ protected:
         char value[64] = {};
         GetPrivateProfileStringA("position", key, "none", value, sizeof value, path.c_str());
         return value;
+    }
+
+    static std::string Bytes(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
     }
 };
 
@@ -100,10 +106,49 @@ TEST_F(SettingsFileTest, ASaveThatFailsPartWayLeavesEveryValueInTheCopy) {
     EXPECT_EQ(partly.ReadString("skin", "name", "back2"), "neon");
     EXPECT_EQ(partly.ReadInt("position", "x", 0), 5);
 
-    std::ifstream mainFile(main, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(mainFile), {}), before);
+    EXPECT_EQ(Bytes(main), before);
     // The file and the copy's folder, and nothing a save left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / ""), {}), 2);
+}
+
+// Under a Western code page: while it spells every value ("été"), a save leaves the file in it,
+// written as before; a value it cannot spell ("Часы") turns the file, or a new one, into UTF-16,
+// which the profile functions then keep, losing nothing that was in it.
+TEST_F(SettingsFileTest, AValueTheCodePageCannotSpellTurnsTheFileToUnicode) {
+    ASSERT_EQ(GetACP(), 1252u);
+    const std::string ete = "\xC3\xA9t\xC3\xA9", clock = "\xD0\xA7\xD0\xB0\xD1\x81\xD1\x8B";
+    folder.Write("Zentrix.INI", std::string("[skin]\r\nby=\xE9t\xE9\r\n"));
+    ASSERT_TRUE(settings.WriteString("skin", "by", settings.ReadString("skin", "by", "") + "!"));
+    EXPECT_EQ(Bytes(main), "[skin]\r\nby=\xE9t\xE9!\r\n");
+
+    const SettingsFile fresh(folder / "fresh.INI", "");
+    for (const SettingsFile* file : {&settings, &fresh}) {
+        ASSERT_TRUE((ClockSettings{clock, {6, 7}, std::nullopt}.Write(*file)));
+        ASSERT_TRUE(file->WriteInt("position", "x", 8));
+        const ClockSettings read = ClockSettings::Read(*file);
+        EXPECT_EQ(std::pair(read.skinName, read.position), std::pair(clock, Point{8, 7}));
+    }
+    EXPECT_EQ(settings.ReadString("skin", "by", ""), ete + "!");
+    EXPECT_EQ(Bytes(main).substr(0, 2), "\xFF\xFE");
+}
+
+// Duplicates that saves cut off in earlier processes left beside the file and its copy go; one
+// that a save may be writing right now stays, and so does everything else.
+TEST_F(SettingsFileTest, TheLeftoversOfCutOffSavesAreRemoved) {
+    const std::tuple<const char*, int, bool> cases[] = {
+        // name, minutes untouched, stays
+        {"Zentrix.INI", 90, true},         {"Zentrix.INI.1234.new", 90, false},
+        {"Zentrix.INI.5678.new", 0, true}, {"Zentrix\\Zentrix.INI.77.new", 2, false},
+        {"Other.INI.1.new", 90, true},     {"Zentrix.INI.1234.newer", 90, true}};
+    for (const auto& [name, minutes, stays] : cases) {
+        folder.Write(name, std::string("[position]\r\nx=1\r\n"));
+        std::filesystem::last_write_time(
+            folder / name,
+            std::filesystem::file_time_type::clock::now() - std::chrono::minutes(minutes));
+    }
+    settings.RemoveLeftovers();
+    for (const auto& [name, minutes, stays] : cases)
+        EXPECT_EQ(std::filesystem::exists(folder / name), stays) << name;
 }
 
 TEST_F(SettingsFileTest, ValuesThatAreNotNumbersReadAsThePlatformConvertsThem) {
