@@ -3,36 +3,34 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <functional>
 #include <thread>
 #include <vector>
 
 namespace {
 
 constexpr int kStarts = 3;
-std::atomic<int> summonses{0};
+std::atomic<int> claims{0}, summonses{0};
 
 LRESULT CALLBACK CountSummonses(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kSummonClockMessage)
-        ++summonses;
+    summonses += message == kSummonClockMessage;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
 // A start's run: with the session claimed, a clock window that answers the other starts.
-void Start(std::atomic<int>& claims) {
+void Start() {
     const UniqueKernelObject claim = ClaimTheSessionOrSummon();
     if (!claim)
         return;
     ++claims;
     WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.lpfnWndProc = CountSummonses;
     windowClass.lpszClassName = kClockWindowClass;
-    RegisterClassA(&windowClass);  // the clock's own may be registered already: this process's
+    RegisterClassA(&windowClass);  // or the clock's own, registered by an earlier test
     const UniqueWindow clock(CreateWindowA(kClockWindowClass, "", WS_POPUP, 0, 0, 10, 10,
                                            nullptr, nullptr, nullptr, nullptr));
     SetWindowLongPtrA(clock.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountSummonses));
-    for (MSG message; summonses < kStarts - 1 && MsgWaitForMultipleObjects(0, nullptr, FALSE, 3000,
-                                                             QS_ALLINPUT) == WAIT_OBJECT_0;) {
+    for (MSG message; summonses < kStarts - 1 &&
+                      MsgWaitForMultipleObjects(0, nullptr, FALSE, 3000, QS_ALLINPUT) == 0;) {
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&message);
     }
@@ -41,11 +39,10 @@ void Start(std::atomic<int>& claims) {
 // Starts wait while the clock before them ends: the first to find the session free claims it,
 // and the others summon that clock rather than give up together.
 TEST(OneClockTest, StartsWaitingForAnEndingClockLeaveOneClock) {
-    std::atomic<int> claims{0};
     UniqueKernelObject ending(CreateMutexW(nullptr, FALSE, L"Local\\Zentrix.Clock"));
-    std::vector<std::thread> starts;
-    for (int i = 0; i < kStarts; ++i)
-        starts.emplace_back(Start, std::ref(claims));
+    std::vector<std::thread> starts(kStarts);
+    for (std::thread& start : starts)
+        start = std::thread(Start);
     Sleep(300);
     ending.reset();
     for (std::thread& start : starts)
