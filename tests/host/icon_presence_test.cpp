@@ -28,16 +28,14 @@ TEST(IconPresenceTest, ARefusedIconIsAskedForAgainAndHidingAlwaysDeletes) {
 
     icon.Show(false);
     icon.Show(false);
-    EXPECT_EQ(asked.back(), Delete);
     EXPECT_EQ(asked.size(), 6u);
+    EXPECT_EQ(asked.back(), Delete);
 
     refusals = 1000;
     icon.Show(true);
     for (int i = 0; i < IconPresence::kRetries; ++i)
         icon.Retry();
     EXPECT_FALSE(icon.Retrying());
-    icon.Restore();  // the notification area was made anew: tries start again
-    EXPECT_TRUE(icon.Retrying());
 }
 
 }  // namespace
