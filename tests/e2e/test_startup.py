@@ -256,6 +256,8 @@ class EndOfRunTest(unittest.TestCase, PlacementAssertions):
         self.assertEqual([f"PackageVersion: {version}\n" in text for text in manifests], [True] * 3)
         sha256 = hashlib.sha256(installer.read_bytes()).hexdigest().upper()
         self.assertEqual(sum(f"InstallerSha256: {sha256}\n" in text for text in manifests), 1)
+        address = r"InstallerUrl: https://\S+" + re.escape(f"/{version}/{installer.name}\n")
+        self.assertEqual(sum(bool(re.search(address, text)) for text in manifests), 1)
         background = skin_background(DEFAULT_SKIN)
         with ClockSession(start=False) as clock:
             users = clock.prefix / "drive_c" / "users"
