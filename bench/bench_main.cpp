@@ -1,6 +1,7 @@
 // Times the clock's shape builder and paint work against plain references in the same run and
 // prints, for every case, the reference time, the Zentrix time, their ratio and whether both
-// gave the same result. Usage: zentrix_bench <skins folder>
+// gave the same result. Usage: zentrix_bench [--short] <skins folder>; --short runs every case
+// once, to show that the benchmark works, not to time it.
 //
 // A second table splits each paint into its steps, to show where the time goes, a third shows
 // what new pixel memory costs on the machine, which the reference pays for every image it makes,
@@ -195,11 +196,14 @@ std::string SizeText(const PixelImage& image) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: zentrix_bench <skins folder>\n");
+    const bool isShort = argc == 3 && std::string_view(argv[1]) == "--short";
+    if (argc != 2 && !isShort) {
+        std::fprintf(stderr, "usage: zentrix_bench [--short] <skins folder>\n");
         return 2;
     }
-    const std::string skinsFolder = argv[1];
+    if (isShort)
+        SetShortRuns();
+    const std::string skinsFolder = argv[argc - 1];
     struct NamedSkin {
         std::string name;
         Skin skin;
@@ -255,7 +259,9 @@ int main(int argc, char** argv) {
         memory.push_back(
             TimeNewPixels(named.skin.background.Width(), named.skin.background.Height()));
 
-    std::printf("Median time a run at %s; every case repeated for at least 0.5 s and 3 runs.\n",
+    std::printf("%s at %s.\n",
+                isShort ? "A short run: one run a case"
+                        : "Median time a run; every case repeated for at least 0.5 s and 3 runs",
                 std::string(kTime).c_str());
     const bool same = PrintTable("Zentrix against the references", rows);
     const bool stepsSame = PrintTable("Paint ticks by step", steps);

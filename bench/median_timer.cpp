@@ -5,15 +5,24 @@
 #include <algorithm>
 #include <vector>
 
-double MedianSeconds(const std::function<void()>& prepare, const std::function<void()>& measured,
-                     double minimumSeconds) {
+namespace {
+size_t minimumRuns = 3;
+double minimumSeconds = 0.5;
+}  // namespace
+
+void SetShortRuns() {
+    minimumRuns = 1;
+    minimumSeconds = 0;
+}
+
+double MedianSeconds(const std::function<void()>& prepare, const std::function<void()>& measured) {
     LARGE_INTEGER frequency{};
     QueryPerformanceFrequency(&frequency);
     const double tick = 1.0 / static_cast<double>(frequency.QuadPart);
 
     std::vector<double> runs;
     double total = 0;
-    while (runs.size() < 3 || total < minimumSeconds) {
+    while (runs.size() < minimumRuns || total < minimumSeconds) {
         prepare();
         LARGE_INTEGER start{}, end{};
         QueryPerformanceCounter(&start);

@@ -4,6 +4,12 @@ if(NOT CPACK_GENERATOR STREQUAL "NSIS")
   return()
 endif()
 
+# The address may be one a build folder cached before, or one given on the command line.
+if(NOT CPACK_ZENTRIX_DOWNLOAD_URL MATCHES "^https://")
+  message(FATAL_ERROR "ZENTRIX_DOWNLOAD_URL is ${CPACK_ZENTRIX_DOWNLOAD_URL}: the winget package "
+                      "repository takes only https:// addresses")
+endif()
+
 list(FILTER CPACK_PACKAGE_FILES INCLUDE REGEX "\\.exe$")
 file(SHA256 "${CPACK_PACKAGE_FILES}" sha256)
 string(TOUPPER "${sha256}" sha256)

@@ -16,22 +16,27 @@ wine_env_prefix() {
     wineboot -i >/dev/null 2>&1
 }
 
-# Starts Xvfb on a free display with the given screen size (default 1024x768) and exports DISPLAY.
+# Starts Xvfb with the given screen size (default 1024x768) and exports DISPLAY. The server picks
+# a free display itself and names it once it listens (-displayfd): a display chosen here could be
+# taken by another server starting at the same moment, as the end-to-end sessions' and the
+# benchmarks' do during the test command.
 # -noreset keeps what was set up on the screen, such as the pointer's place, when the last
 # client leaves before the next one comes.
 wine_env_xvfb() {
-    local size="${1:-1024x768}" display
-    for display in $(seq 90 160); do
-        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-        Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
-        wine_env_started_xvfb=$!
-        for _ in $(seq 50); do
-            [ -e "/tmp/.X11-unix/X$display" ] && { export DISPLAY=":$display"; return 0; }
-            sleep 0.1
-        done
-        kill "$wine_env_started_xvfb" 2>/dev/null || true
+    local size="${1:-1024x768}" said
+    said=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$said" >/dev/null 2>&1 &
+    wine_env_started_xvfb=$!
+    for _ in $(seq 100); do
+        if [ -s "$said" ]; then
+            export DISPLAY=":$(cat "$said")"
+            rm -f "$said"
+            return 0
+        fi
+        sleep 0.1
     done
-    echo "no free X display for Xvfb" >&2
+    rm -f "$said"
+    echo "Xvfb did not start" >&2
     return 1
 }
 

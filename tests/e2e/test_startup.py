@@ -11,7 +11,8 @@ import zipfile
 from pathlib import Path, PureWindowsPath
 
 from harness import (DEFAULT_SCREEN, MESSAGE_CAPTION, WM_CLOSE, WM_COMMAND, WS_BORDER,
-                     WS_CAPTION, WS_EX_TOOLWINDOW, WS_POPUP, WS_THICKFRAME, Bitmap, ClockSession)
+                     WS_CAPTION, WS_EX_TOOLWINDOW, WS_POPUP, WS_THICKFRAME, Bitmap, ClockSession,
+                     HarnessError)
 
 WM_QUERYENDSESSION = 0x0011
 WM_ENDSESSION = 0x0016
@@ -256,6 +257,8 @@ class EndOfRunTest(unittest.TestCase, PlacementAssertions):
         self.assertEqual([f"PackageVersion: {version}\n" in text for text in manifests], [True] * 3)
         sha256 = hashlib.sha256(installer.read_bytes()).hexdigest().upper()
         self.assertEqual(sum(f"InstallerSha256: {sha256}\n" in text for text in manifests), 1)
+        address = r"InstallerUrl: https://\S+" + re.escape(f"/{version}/{installer.name}\n")
+        self.assertEqual(sum(bool(re.search(address, text)) for text in manifests), 1)
         background = skin_background(DEFAULT_SKIN)
         with ClockSession(start=False) as clock:
             users = clock.prefix / "drive_c" / "users"
@@ -284,6 +287,26 @@ class EndOfRunTest(unittest.TestCase, PlacementAssertions):
             # Installed again over a skin of the user's own, which stays, through the uninstall too.
             shutil.copytree(folder / "skins" / "neon", folder / "skins" / "mine")
             mine = {"skins", *(name for name in files() if name.startswith("skins/mine"))}
+            # A clock that does not end when asked (its window gone, its program still ending,
+            # with Zentrix.exe open) stops either program before it changes anything, and a file
+            # in use alone stops them where they meet it; either way they fail, and the entry stays.
+            _, holder = clock.in_background("hold", location / "Zentrix.exe", 600000)
+            self.addCleanup(holder.kill)
+            (folder / "docs" / "skins.md").unlink()
+            kept = files()
+            runs = ([installer, "/S"], [location / "Uninstall.exe", "/S", f"_?={location}"])
+            for run in runs:
+                _, ending = clock.in_background("fullscreen", 600000, "ZentrixClock")
+                with self.assertRaises(HarnessError):
+                    clock.wine(*run)
+                ending.kill()
+                self.assertEqual(files(), kept)
+            for run in runs:
+                with self.assertRaises(HarnessError):
+                    clock.wine(*run)
+            self.assertEqual(registry_values(clock, UNINSTALL_KEY)["DisplayName"], "Zentrix")
+            holder.kill()
+            holder.wait(10)
             clock.wine(installer, "/S")
             # The shortcut's target, the path its link information holds, starts the clock in a
             # working folder without skins.
