@@ -19,7 +19,6 @@
 #include "win/paint_context.h"
 #include "win/rect_conversion.h"
 #include "win/uncoalesced_timer.h"
-#include "win/window_dc.h"
 
 namespace {
 
@@ -128,6 +127,7 @@ ClockWindow::ClockWindow(Application& app, WallClock now, const ClockSettings& s
       now(now),
       icon(LoadIconA(app.Instance(), MAKEINTRESOURCEA(IDI_CLOCK))),
       shown(app.ExeFolder(), saved.skinName, saved.zoomChoice),
+      presenter(shown.Face()),
       fullScreen(saved.stepAsideForFullScreen),
       timeChoices(saved.time),
       windowChoices(saved.window) {
@@ -141,6 +141,8 @@ bool ClockWindow::OnInitDialog() {
     KeepDialogManagerFromScaling(Handle());
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    presenter.Attach(Handle());
+    TakeSeeThrough();
 
     TakeTimeFormat();
     shown.ShowTime(LocalTimeText(now(), timeFormat));  // the first face, until the first tick
@@ -158,7 +160,6 @@ bool ClockWindow::OnInitDialog() {
     dateTip.Create(Handle());
     trayIcon.emplace(Handle(), kTrayIconMessage, Instance(), IDI_CLOCK);
     trayIcon->Show(windowChoices.ShowsTrayIcon());
-    TakeSeeThrough();
     return true;
 }
 
@@ -349,23 +350,11 @@ void ClockWindow::TakeFit(std::optional<SkinFit> fit, std::optional<Point> ancho
         InvalidateRect(Handle(), nullptr, FALSE);
         return;
     }
-    TakeShape(std::move(fit->shape), true);
+    presenter.TakeShape(std::move(fit->shape), true);
     MoveTo(anchor ? placement.Regrow(fit->size, *anchor, screens)
                   : placement.Settle(fit->size, screens),
            fit->size);
-    if (shown.IsAlpha()) {
-        Present(Rect::At({}, fit->size));
-        return;
-    }
-    layeredFace.Leave(Handle());
-    TakeSeeThrough();  // the layer an alpha face had is gone
-    InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-void ClockWindow::TakeShape(NewShape shape, bool redraw) {
-    // The window owns a region it accepted; one it refused is still ours to free.
-    if (shape && SetWindowRgn(Handle(), shape->get(), redraw))
-        static_cast<void>(shape->release());
+    presenter.TakeFace(shown.IsAlpha());
 }
 
 void ClockWindow::ShowTime(std::string time) {
@@ -376,21 +365,8 @@ void ClockWindow::ShowTime(std::string time) {
     }
     if (change.area.IsEmpty())
         return;
-    TakeShape(std::move(change.shape), false);
-    Present(change.area);
-}
-
-void ClockWindow::Present(const Rect& changed) {
-    if (shown.IsAlpha()) {
-        layeredFace.Show(Handle(), shown.Face().Image(), changed,
-                         static_cast<BYTE>(windowChoices.Alpha()));
-        return;
-    }
-    // Drawn at once: an invalidation and a WM_PAINT would cost half a dozen round trips to the
-    // window server a tick. What the window cannot show now, WM_PAINT draws later from the face.
-    const WindowDc dc(Handle());
-    IntersectClipRect(dc.get(), changed.left, changed.top, changed.right, changed.bottom);
-    shown.Face().Image().Draw(dc.get(), 0, 0);
+    presenter.TakeShape(std::move(change.shape), false);
+    presenter.Show(change.area);
 }
 
 // Each tick shows the second (or minute) it finds, if the face does not show it yet, and aims
@@ -435,12 +411,10 @@ int ClockWindow::Dpi() const {
 
 void ClockWindow::OnPaint() {
     const PaintContext paint(Handle());
-    if (layeredFace.Shown())
-        return;  // the window system keeps the layer's picture itself
     if (IsIconic(Handle()))
         PaintMinimised(paint.Dc());
     else if (shown.HasFace())
-        shown.Face().Image().Draw(paint.Dc(), 0, 0);  // a face without memory for it draws nothing
+        presenter.Paint(paint.Dc());
     else
         PaintPlainText(paint.Dc());
 }
@@ -654,28 +628,8 @@ void ClockWindow::SetWindowChoices(const WindowChoices& choices) {
     SaveSettings();
 }
 
-// A solid colour-key clock that takes the mouse stays an ordinary window: a layered one costs the
-// window system a copy of it.
 void ClockWindow::TakeSeeThrough() {
-    const bool clickThrough = windowChoices.ClickThrough();
-    const LONG_PTR was = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
-    LONG_PTR style = clickThrough ? was | WS_EX_TRANSPARENT : was & ~WS_EX_TRANSPARENT;
-    if (layeredFace.Shown()) {
-        // An alpha face is layered already, and takes the opacity with the picture handed over.
-        SetWindowLongPtrA(Handle(), GWL_EXSTYLE, style);
-        const PixelImage& face = shown.Face().Image();
-        Present(Rect::At({}, {face.Width(), face.Height()}));
-        return;
-    }
-    const bool layered = clickThrough || windowChoices.Opacity() < 100;
-    style = layered ? style | WS_EX_LAYERED : style & ~WS_EX_LAYERED;
-    if (style == was && !layered)
-        return;
-    SetWindowLongPtrA(Handle(), GWL_EXSTYLE, style);
-    if (layered)
-        SetLayeredWindowAttributes(Handle(), 0, static_cast<BYTE>(windowChoices.Alpha()),
-                                   LWA_ALPHA);
-    InvalidateRect(Handle(), nullptr, FALSE);
+    presenter.SetSeeThrough(static_cast<BYTE>(windowChoices.Alpha()), windowChoices.ClickThrough());
 }
 
 void ClockWindow::OnTrayIcon(UINT mouseMessage) {

@@ -12,7 +12,7 @@
 #include "app/display_screens.h"
 #include "app/foreground_watch.h"
 #include "app/full_screen_rule.h"
-#include "app/layered_face.h"
+#include "app/face_presenter.h"
 #include "app/placement.h"
 #include "app/shown_skin.h"
 #include "app/time_jump_watch.h"
@@ -55,13 +55,7 @@ private:
     // chosen.
     void OnSelectSkin();
     void TakeFit(std::optional<SkinFit> fit, std::optional<Point> anchor = std::nullopt);
-    // Hands a new shape to the window. Without `redraw` the caller repaints whatever of the
-    // window the change uncovers.
-    void TakeShape(NewShape shape, bool redraw);
     void ShowTime(std::string time);
-    // Puts `changed` of the face on the screen: through the layer for an alpha face, else drawn
-    // at once through the window's device context.
-    void Present(const Rect& changed);
     void OnTimer();
     // Aims the next tick just past the next turn of the pace.
     void AimNextTick(WallTime time);
@@ -131,7 +125,7 @@ private:
     const WallClock now;
     HICON icon = nullptr;  // shared resource icon, never destroyed
     ShownSkin shown;
-    LayeredFace layeredFace;
+    FacePresenter presenter;  // of shown's face
     Placement placement;
     FullScreenRule fullScreen;
     DisplayScreens screens;
