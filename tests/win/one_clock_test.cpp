@@ -24,6 +24,7 @@ void Start() {
     ++claims;
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = CountSummonses;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = kClockWindowClass;
     RegisterClassA(&windowClass);  // or the clock's own, registered by an earlier test
     const UniqueWindow clock(CreateWindowA(kClockWindowClass, "", WS_POPUP, 0, 0, 10, 10,
@@ -49,6 +50,8 @@ TEST(OneClockTest, StartsWaitingForAnEndingClockLeaveOneClock) {
         start.join();
     EXPECT_EQ(claims, 1);
     EXPECT_EQ(summonses, kStarts - 1);
+    // The clocks of later tests register the class as theirs.
+    UnregisterClassA(kClockWindowClass, GetModuleHandleA(nullptr));
 }
 
 }  // namespace
