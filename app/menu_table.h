@@ -1,8 +1,8 @@
 #pragma once
 // The clock's menu as one table: for each command that makes a choice, the part of the clock it
 // changes, how its item is marked and for which choices, and the choice it makes. The window
-// sets the marks and carries out a choice from here alone, so a new item is a row here and an
-// item in the resource script.
+// sets the marks and carries out a choice from here alone, so a new item is a row here, and its
+// id and item in the resource files.
 
 #include <span>
 
