@@ -27,13 +27,6 @@ void WriteFlag(std::vector<SettingsValue>& values, const char* key, std::optiona
 
 }  // namespace
 
-TimeFormat TimeChoices::Format(bool regionTwelveHours) const {
-    const HourChoice cycle = hours.value_or(HourChoice::Hours24);
-    return {cycle == HourChoice::Hours12 || (cycle == HourChoice::Automatic && regionTwelveHours),
-            seconds.value_or(true),
-            blinkingColon.value_or(false) ? Colons::Blinking : Colons::Shown};
-}
-
 ClockSettings ClockSettings::Read(const SettingsFile& file) {
     ClockSettings settings;
     settings.skinName = file.ReadString("skin", "name", settings.skinName.c_str());

@@ -4,7 +4,6 @@
 #include <time.h>
 
 #include <cstring>
-#include <iterator>
 #include <utility>
 
 #include "about/about_dialog.h"
@@ -56,38 +55,6 @@ std::optional<ForegroundWindow> FullScreenCandidate(HWND foreground) {
 
 UINT CheckedIf(bool on) {
     return MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED);
-}
-
-// The dock commands and the modes they choose.
-constexpr std::pair<int, DockMode> kDockItems[] = {{IDM_DOCK_TOP, DockTop},
-                                                   {IDM_DOCK_LEFT, DockLeft},
-                                                   {IDM_DOCK_RIGHT, DockRight},
-                                                   {IDM_FLOATING, Floating}};
-
-// The hours commands and the choices they make.
-constexpr std::pair<int, HourChoice> kHourItems[] = {{IDM_HOURS_24, HourChoice::Hours24},
-                                                     {IDM_HOURS_12, HourChoice::Hours12},
-                                                     {IDM_HOURS_AUTOMATIC, HourChoice::Automatic}};
-
-// The window choices as the command `id` changes them; nothing for another command.
-std::optional<WindowChoices> ChangedBy(int id, WindowChoices choices) {
-    if (id >= IDM_OPACITY_100 && id <= IDM_OPACITY_25) {
-        choices.opacity = kOpacities[id - IDM_OPACITY_100];
-        return choices;
-    }
-    switch (id) {
-        case IDM_LOCK_POSITION:
-            choices.locked = !choices.Locked();
-            return choices;
-        case IDM_CLICK_THROUGH:
-            choices.clickThrough = !choices.ClickThrough();
-            return choices;
-        case IDM_TRAY_ICON:
-            choices.trayIcon = !choices.trayIcon.value_or(true);
-            return choices;
-        default:
-            return std::nullopt;
-    }
 }
 
 // The dialog manager of Per-Monitor-v2 programs would size the clock by its dialog template at
@@ -260,44 +227,11 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
 }
 
 bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
-    for (const auto& [item, mode] : kDockItems) {
-        if (id == item) {
-            SetDockMode(mode);
-            return true;
-        }
-    }
-    if (const std::optional<WindowChoices> choices = ChangedBy(id, windowChoices)) {
-        SetWindowChoices(*choices);
+    if (Choose(id))
         return true;
-    }
-    for (const auto& [item, hours] : kHourItems) {
-        if (id == item) {
-            SetTimeChoices({hours, timeChoices.seconds, timeChoices.blinkingColon});
-            return true;
-        }
-    }
     switch (id) {
         case IDM_SELECT_SKIN:
             OnSelectSkin();
-            return true;
-        case IDM_AUTO_MOVE:
-            placement.FlipAutoMove();
-            return true;
-        case IDM_START_WITH_WINDOWS:
-            FlipStartWithWindows();
-            return true;
-        case IDM_SIZE_AUTOMATIC:
-        case IDM_SIZE_1X:
-        case IDM_SIZE_2X:
-        case IDM_SIZE_3X:
-            SetZoomChoice(id - IDM_SIZE_AUTOMATIC);
-            return true;
-        case IDM_SHOW_SECONDS:
-            SetTimeChoices({timeChoices.hours, !timeFormat.seconds, timeChoices.blinkingColon});
-            return true;
-        case IDM_BLINKING_COLON:
-            SetTimeChoices(
-                {timeChoices.hours, timeChoices.seconds, timeFormat.colons != Colons::Blinking});
             return true;
         case IDM_EXIT:
             PostMessageA(Handle(), WM_CLOSE, 0, 0);
@@ -548,28 +482,15 @@ void ClockWindow::OnRightButtonDown(WPARAM keys, LPARAM point) {
 
 void ClockWindow::OpenMenu(Point at, bool fromOutside) {
     const HMENU menu = GetSubMenu(popupMenu.get(), 0);  // owned by popupMenu
-    for (const auto& [item, mode] : kDockItems)
-        CheckMenuItem(menu, item, CheckedIf(placement.Mode() == mode));
-    CheckMenuItem(menu, IDM_AUTO_MOVE, CheckedIf(placement.AutoMove()));
-    CheckMenuItem(menu, IDM_LOCK_POSITION, CheckedIf(windowChoices.Locked()));
-    CheckMenuItem(menu, IDM_CLICK_THROUGH, CheckedIf(windowChoices.ClickThrough()));
-    CheckMenuItem(menu, IDM_TRAY_ICON, CheckedIf(windowChoices.trayIcon.value_or(true)));
-    for (int i = 0; i < static_cast<int>(std::size(kOpacities)); ++i) {
-        if (kOpacities[i] == windowChoices.Opacity())
-            CheckMenuRadioItem(menu, IDM_OPACITY_100, IDM_OPACITY_25, IDM_OPACITY_100 + i,
-                               MF_BYCOMMAND);
+    const MenuChoices choices = MenuChoicesNow();
+    for (const MenuItem& item : MenuItems()) {
+        // Item by item: unchecked, the rest of a radio group are left as CheckMenuRadioItem
+        // over the whole group would leave them, bullet-shaped for when they are chosen.
+        if (item.mark == MenuMark::Radio && item.marked(choices))
+            CheckMenuRadioItem(menu, item.command, item.command, item.command, MF_BYCOMMAND);
+        else
+            CheckMenuItem(menu, item.command, CheckedIf(item.marked(choices)));
     }
-    // As the system's list has it now: the user or another copy of the program may have
-    // changed it since.
-    CheckMenuItem(menu, IDM_START_WITH_WINDOWS, CheckedIf(StartsWithWindows(app.ExePath())));
-    CheckMenuRadioItem(menu, IDM_SIZE_AUTOMATIC, IDM_SIZE_3X,
-                       IDM_SIZE_AUTOMATIC + shown.ZoomChoice().value_or(0), MF_BYCOMMAND);
-    for (const auto& [item, hours] : kHourItems) {
-        if (timeChoices.hours.value_or(HourChoice::Hours24) == hours)
-            CheckMenuRadioItem(menu, IDM_HOURS_AUTOMATIC, IDM_HOURS_12, item, MF_BYCOMMAND);
-    }
-    CheckMenuItem(menu, IDM_SHOW_SECONDS, CheckedIf(timeFormat.seconds));
-    CheckMenuItem(menu, IDM_BLINKING_COLON, CheckedIf(timeFormat.colons == Colons::Blinking));
     const HWND previous = fromOutside ? GetForegroundWindow() : nullptr;
     if (fromOutside)
         SetForegroundWindow(Handle());
@@ -586,6 +507,49 @@ void ClockWindow::OpenMenu(Point at, bool fromOutside) {
     // left in the foreground would take their next Enter or Escape for its own, and end.
     if (GetForegroundWindow() == Handle() && previous != Handle() && IsWindow(previous))
         SetForegroundWindow(previous);
+}
+
+MenuChoices ClockWindow::MenuChoicesNow() const {
+    // Start with Windows as the system's list has it now: the user or another copy of the
+    // program may have changed it since.
+    return {.dock = placement.Mode(),
+            .autoMove = placement.AutoMove(),
+            .zoomChoice = shown.ZoomChoice().value_or(0),
+            .time = timeChoices,
+            .window = windowChoices,
+            .startWithWindows = StartsWithWindows(app.ExePath())};
+}
+
+// Each choice goes to the one call that makes its part take effect, even when it is the choice
+// already made: docking again reloads the skin, and every choice is saved.
+bool ClockWindow::Choose(int command) {
+    const MenuItem* item = FindMenuItem(command);
+    if (!item)
+        return false;
+    MenuChoices choices = MenuChoicesNow();
+    item->choose(choices);
+    switch (item->part) {
+        case MenuPart::Dock:
+            SetDockMode(choices.dock);
+            break;
+        case MenuPart::AutoMove:
+            if (choices.autoMove != placement.AutoMove())
+                placement.FlipAutoMove();
+            break;
+        case MenuPart::Zoom:
+            SetZoomChoice(choices.zoomChoice);
+            break;
+        case MenuPart::Time:
+            SetTimeChoices(choices.time);
+            break;
+        case MenuPart::Window:
+            SetWindowChoices(choices.window);
+            break;
+        case MenuPart::StartWithWindows:
+            SetStartsWithWindows(app.ExePath(), choices.startWithWindows);
+            break;
+    }
+    return true;
 }
 
 // Every mode change reads the skin again, which turns, sizes, shapes and clamps it for the new
@@ -612,11 +576,6 @@ void ClockWindow::TakeTimeFormat() {
     timeFormat = timeChoices.Format(RegionUsesTwelveHours());
     ticker.SetUnit(timeFormat.ChangesEverySecond() ? TickUnit::Second : TickUnit::Minute);
     OnTimer();  // the face in the new format at once, and the tick aimed at its unit
-}
-
-void ClockWindow::FlipStartWithWindows() {
-    const std::string& program = app.ExePath();
-    SetStartsWithWindows(program, !StartsWithWindows(program));
 }
 
 void ClockWindow::SetWindowChoices(const WindowChoices& choices) {
@@ -656,7 +615,7 @@ void ClockWindow::OnSummoned() {
     // The start that summoned waits for this answer, not for the menu to close.
     ReplyMessage(TRUE);
     if (windowChoices.ClickThrough())
-        SetWindowChoices(*ChangedBy(IDM_CLICK_THROUGH, windowChoices));
+        Choose(IDM_CLICK_THROUGH);  // the clock the user asked for takes their clicks
     BringForward();
     if (!BringOpenDialogForward())
         OpenMenu(WindowRect(Handle()).Middle(), true);

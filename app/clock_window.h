@@ -10,9 +10,10 @@
 #include "app/clock_settings.h"
 #include "app/date_tip.h"
 #include "app/display_screens.h"
+#include "app/face_presenter.h"
 #include "app/foreground_watch.h"
 #include "app/full_screen_rule.h"
-#include "app/face_presenter.h"
+#include "app/menu_table.h"
 #include "app/placement.h"
 #include "app/shown_skin.h"
 #include "app/time_jump_watch.h"
@@ -97,13 +98,16 @@ private:
     // takes the foreground while the menu is open, so that the menu closes when the user clicks
     // elsewhere, and gives it back when the menu closes.
     void OpenMenu(Point at, bool fromOutside = false);
+    // The choices the menu shows, as the clock has them now.
+    MenuChoices MenuChoicesNow() const;
+    // Carries out the menu's choice `command`; false for a command that is not one.
+    bool Choose(int command);
     void SetDockMode(DockMode mode);
     void SetZoomChoice(int choice);
     // The Time menu: a choice changes the face at once and is saved.
     void SetTimeChoices(const TimeChoices& choices);
     // The format the face shows from now on, as the choices and the user's region have it.
     void TakeTimeFormat();
-    void FlipStartWithWindows();
     // The window's choices take effect at once and are saved.
     void SetWindowChoices(const WindowChoices& choices);
     // Draws the window at the chosen opacity and lets clicks through it or not.
