@@ -6,9 +6,9 @@
 #include <string>
 
 #include "app/clock_window.h"
-#include "app/one_clock.h"
-#include "app/settings_file.h"
 #include "res/resource.h"
+#include "settings/settings_file.h"
+#include "shell/one_clock.h"
 #include "win/wide_text.h"
 
 bool ClockApp::StartSockets() {

@@ -7,11 +7,11 @@
 #include <utility>
 
 #include "about/about_dialog.h"
-#include "app/one_clock.h"
-#include "app/regional_format.h"
-#include "app/start_with_windows.h"
-#include "app/window_paint_layout.h"
+#include "model/window_paint_layout.h"
 #include "res/resource.h"
+#include "shell/one_clock.h"
+#include "shell/regional_format.h"
+#include "shell/start_with_windows.h"
 #include "skin/skin_folders.h"
 #include "skin/skin_select_dialog.h"
 #include "win/application.h"

@@ -7,18 +7,18 @@
 #include <optional>
 #include <string>
 
-#include "app/clock_settings.h"
 #include "app/date_tip.h"
 #include "app/display_screens.h"
 #include "app/face_presenter.h"
-#include "app/foreground_watch.h"
-#include "app/full_screen_rule.h"
-#include "app/menu_table.h"
-#include "app/placement.h"
 #include "app/shown_skin.h"
-#include "app/time_jump_watch.h"
-#include "app/tray_icon.h"
-#include "app/wall_clock.h"
+#include "model/full_screen_rule.h"
+#include "model/menu_table.h"
+#include "model/placement.h"
+#include "model/wall_clock.h"
+#include "settings/clock_settings.h"
+#include "shell/foreground_watch.h"
+#include "shell/time_jump_watch.h"
+#include "shell/tray_icon.h"
 #include "win/dialog.h"
 #include "win/unique_handle.h"
 

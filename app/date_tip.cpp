@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/regional_format.h"
+#include "shell/regional_format.h"
 
 void DateTip::Create(HWND clock) {
     const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};

@@ -1,7 +1,7 @@
 #pragma once
 // The screens the clock may stand on, as the window system has them: its monitors.
 
-#include "app/placement.h"
+#include "model/placement.h"
 
 class DisplayScreens : public Screens {
 public:

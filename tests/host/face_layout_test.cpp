@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/window_paint_layout.h"
+#include "model/window_paint_layout.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/full_screen_rule.h"
+#include "model/full_screen_rule.h"
 
 #include <gtest/gtest.h>
 

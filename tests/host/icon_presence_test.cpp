@@ -1,4 +1,4 @@
-#include "app/icon_presence.h"
+#include "model/icon_presence.h"
 
 #include <gtest/gtest.h>
 

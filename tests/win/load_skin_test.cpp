@@ -3,10 +3,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/settings_file.h"
 #include "image/png_writer.h"
 #include "image/region_runs.h"
 #include "res/resource.h"
+#include "settings/settings_file.h"
 #include "skin/skin_folders.h"
 #include "tests/win/clock_probe.h"
 #include "tests/win/message_box_watcher.h"

@@ -1,4 +1,4 @@
-#include "app/one_clock.h"
+#include "shell/one_clock.h"
 
 #include <gtest/gtest.h>
 

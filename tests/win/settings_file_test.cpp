@@ -1,4 +1,4 @@
-#include "app/clock_settings.h"
+#include "settings/clock_settings.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 
 #include <cstdio>
 
-#include "app/settings_file.h"
 #include "res/resource.h"
+#include "settings/settings_file.h"
 #include "tests/win/clock_probe.h"
 #include "win/application.h"
 

@@ -1,4 +1,4 @@
-#include "app/menu_table.h"
+#include "model/menu_table.h"
 
 #include <algorithm>
 #include <iterator>

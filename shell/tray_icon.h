@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/icon_presence.h"
+#include "model/icon_presence.h"
 #include "win/unique_handle.h"
 
 class TrayIcon {

@@ -1,10 +1,10 @@
-#include "app/start_with_windows.h"
+#include "shell/start_with_windows.h"
 
 #include <windows.h>
 
 #include <algorithm>
 
-#include "app/program_command.h"
+#include "model/program_command.h"
 #include "win/unique_handle.h"
 #include "win/wide_text.h"
 

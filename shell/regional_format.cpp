@@ -1,4 +1,4 @@
-#include "app/regional_format.h"
+#include "shell/regional_format.h"
 
 #include <windows.h>
 

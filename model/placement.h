@@ -6,8 +6,8 @@
 
 #include <optional>
 
-#include "face/dock_mode.h"
 #include "base/geometry.h"
+#include "face/dock_mode.h"
 
 // The screens the clock may stand on, as the window system has them.
 class Screens {

@@ -1,4 +1,4 @@
-#include "app/foreground_watch.h"
+#include "shell/foreground_watch.h"
 
 void ForegroundWatch::Start(HWND notified, UINT notice) {
     Stop();

@@ -1,4 +1,4 @@
-#include "app/program_command.h"
+#include "model/program_command.h"
 
 #include <algorithm>
 #include <cctype>

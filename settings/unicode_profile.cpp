@@ -1,4 +1,4 @@
-#include "app/unicode_profile.h"
+#include "settings/unicode_profile.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "app/clock_choices.h"
+#include "model/clock_choices.h"
 
 TimeFormat TimeChoices::Format(bool regionTwelveHours) const {
     const HourChoice cycle = Hours();

@@ -1,4 +1,4 @@
-#include "app/placement.h"
+#include "model/placement.h"
 
 namespace {
 

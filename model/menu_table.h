@@ -6,8 +6,8 @@
 
 #include <span>
 
-#include "app/clock_choices.h"
 #include "face/dock_mode.h"
+#include "model/clock_choices.h"
 
 // Every choice the menu shows, as a plain value.
 struct MenuChoices {

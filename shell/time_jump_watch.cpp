@@ -1,4 +1,4 @@
-#include "app/time_jump_watch.h"
+#include "shell/time_jump_watch.h"
 
 #include <wtsapi32.h>
 

@@ -1,4 +1,4 @@
-#include "app/wall_clock.h"
+#include "model/wall_clock.h"
 
 #include <chrono>
 #include <ctime>

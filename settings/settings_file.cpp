@@ -1,4 +1,4 @@
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/unicode_profile.h"
+#include "settings/unicode_profile.h"
 #include "win/unique_handle.h"
 #include "win/wide_text.h"
 

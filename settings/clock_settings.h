@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "app/clock_choices.h"
-#include "app/settings_file.h"
 #include "base/geometry.h"
+#include "model/clock_choices.h"
+#include "settings/settings_file.h"
 
 struct ClockSettings {
     std::string skinName = "back2";
