@@ -27,9 +27,11 @@ wine_env_prefix "$scratch/wineprefix"
 # end too, and the next program that loads COM waits 10 s for an RpcSs that Wine then fails to
 # start.
 wine build/windows/tests/e2e/zentrix_driver.exe hold "Z:$PWD/README.md" 3600000 >/dev/null 2>&1 &
-# Most of an end-to-end session is waiting for Wine and the X server, so four run at once on two
-# processors.
-ctest --preset windows --parallel 4
+# Most of an end-to-end session is waiting for Wine and the X server, so three run at once on two
+# processors. A drag or a screen capture under Wine on Xvfb now and then misses its moment when
+# the processors are busy (a prefix made, a package installed beside it): a test that fails is
+# run once more, and fails the command only when it fails again.
+ctest --preset windows --parallel 3 --repeat until-pass:2
 
 # Every benchmark in its short mode, on screens and in prefixes of its own: one that breaks fails
 # this command, not its next user. After the tests, not beside them: the load of a benchmark
