@@ -23,6 +23,13 @@ trap 'wine_env_cleanup; rm -rf "$scratch"' EXIT
 # found then.
 wine_env_xvfb
 wine_env_prefix "$scratch/wineprefix"
+# As the end-to-end sessions have it: with no notification area on the screen, Wine shows the
+# clock's icon in a window of its own at the screen's corner, over the clocks whose pixels the Wine
+# tests read there. The desktop process reads the setting when it starts, so the server starts
+# anew.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v ShowSystray /d N /f >/dev/null 2>&1
+wineserver -k
+wineserver -p
 # A program kept running in the prefix keeps its services up. Once every program has ended they
 # end too, and the next program that loads COM waits 10 s for an RpcSs that Wine then fails to
 # start.
