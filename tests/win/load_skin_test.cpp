@@ -213,6 +213,10 @@ TEST_F(LoadSkinTest, AnAlphaSkinLayersTheWindowAndAKeyedOneTakesItsShapeBack) {
             UpdateWindow(window);
             const Point corner = clock.GetPlacement().Position();
             const HDC screen = GetDC(nullptr);
+            // Wine hands a window's pixels to the X server from its message loop, a moment later.
+            for (int wait = 0; wait < 40 && GetPixel(screen, corner.x + 2, corner.y + 1) != kInk;
+                 ++wait)
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
             EXPECT_EQ(GetPixel(screen, corner.x + 2, corner.y + 1), kInk);
             ReleaseDC(nullptr, screen);
         }
