@@ -5,10 +5,9 @@
 #include <iterator>
 #include <string>
 
-#include "app/clock_window.h"
+#include "app/clock_program.h"
 #include "res/resource.h"
-#include "settings/settings_file.h"
-#include "shell/one_clock.h"
+#include "win/dialog.h"
 #include "win/wide_text.h"
 
 bool ClockApp::StartSockets() {
@@ -23,21 +22,16 @@ bool ClockApp::StartSockets() {
 }
 
 bool ClockApp::InitInstance() {
-    const UniqueKernelObject session = ClaimTheSessionOrSummon();
-    if (!session)
-        return false;  // the clock that runs takes over
+    ClockProgram program(*this);
+    if (!program.ClaimSession())
+        return false;
     if (!startSockets()) {
         wchar_t text[256] = {};
         LoadStringW(Instance(), IDS_SOCKETS_INIT_FAILED, text, static_cast<int>(std::size(text)));
         ShowMessage(Narrow(text).c_str());
         return false;
     }
-    // After the claim, so that no clock of this session is saving meanwhile.
-    SettingsFile::ForProgram(ExeFolder(), ExeName()).RemoveLeftovers();
-    ClockWindow clock(*this);
-    SetMainWindow(&clock);
-    clock.DoModal();
-    SetMainWindow(nullptr);
+    program.Run();
     return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The application object: starts the socket layer, then runs the clock window modally.
+// The application object: claims the user's session, starts the socket layer, then runs the
+// program and its clocks.
 
 #include "win/application.h"
 

@@ -3,105 +3,31 @@
 #include <windowsx.h>
 #include <time.h>
 
-#include <cstring>
 #include <utility>
 
 #include "about/about_dialog.h"
-#include "model/window_paint_layout.h"
+#include "app/plain_face.h"
 #include "res/resource.h"
-#include "shell/one_clock.h"
-#include "shell/regional_format.h"
-#include "shell/start_with_windows.h"
 #include "skin/skin_folders.h"
 #include "skin/skin_select_dialog.h"
 #include "win/application.h"
 #include "win/paint_context.h"
 #include "win/rect_conversion.h"
-#include "win/uncoalesced_timer.h"
 
-namespace {
-
-Point PointerPosition() {
-    POINT pointer{};
-    GetCursorPos(&pointer);
-    return {pointer.x, pointer.y};
-}
-
-// Whether `window` is of the classes that hold the desktop icons and the wallpaper, which cover
-// the monitor without a caption and come to the front when the user clicks the bare desktop.
-bool HoldsTheDesktop(HWND window) {
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    return std::strcmp(name, "WorkerW") == 0 || std::strcmp(name, "Progman") == 0;
-}
-
-// The foreground window, unless it is one that is never taken for a full-screen window: the
-// desktop's, or one of the clock's own.
-std::optional<ForegroundWindow> FullScreenCandidate(HWND foreground) {
-    if (!foreground || foreground == GetDesktopWindow() || foreground == GetShellWindow())
-        return std::nullopt;
-    DWORD process = 0;
-    GetWindowThreadProcessId(foreground, &process);
-    RECT rect{};
-    if (process == GetCurrentProcessId() || !GetWindowRect(foreground, &rect))
-        return std::nullopt;
-    const bool captioned = (GetWindowLongA(foreground, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
-    // The class is asked last, and of caption-less windows alone: it costs a round trip to the
-    // window server.
-    if (!captioned && HoldsTheDesktop(foreground))
-        return std::nullopt;
-    return ForegroundWindow{ToRect(rect), captioned};
-}
-
-UINT CheckedIf(bool on) {
-    return MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED);
-}
-
-// The dialog manager of Per-Monitor-v2 programs would size the clock by its dialog template at
-// a DPI change, and base the place it suggests on that size: the clock sizes itself by its face.
-// SetDialogDpiChangeBehavior is there from Windows 10 1703 on.
-void KeepDialogManagerFromScaling(HWND dialog) {
-    using SetBehaviour = BOOL(WINAPI*)(HWND, int mask, int values);
-    constexpr int kDisableAll = 1;  // DDC_DISABLE_ALL
-    const HMODULE user32 = GetModuleHandleA("user32.dll");  // loaded for the whole run, not owned
-    if (const auto set = reinterpret_cast<SetBehaviour>(reinterpret_cast<void (*)()>(
-            GetProcAddress(user32, "SetDialogDpiChangeBehavior"))))
-        set(dialog, kDisableAll, kDisableAll);
-}
-
-// The clock's window class: a dialog's, under a name of its own.
-void RegisterClockClass(HINSTANCE instance, HICON icon) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = DefDlgProcA;
-    windowClass.cbWndExtra = DLGWINDOWEXTRA;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = icon;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClockWindowClass;
-    RegisterClassExA(&windowClass);  // fails harmlessly for the second clock of a process
-}
-
-}  // namespace
-
-ClockWindow::ClockWindow(Application& app, WallClock now)
-    : ClockWindow(app, now,
-                  ClockSettings::Read(SettingsFile::ForProgram(app.ExeFolder(), app.ExeName()))) {}
-
-ClockWindow::ClockWindow(Application& app, WallClock now, const ClockSettings& saved)
+ClockWindow::ClockWindow(ClockHost& host, Application& app, const ClockSettings& saved,
+                         WallClock now)
     : Dialog(IDD_CLOCK, app.Instance(), nullptr),
+      host(host),
       app(app),
       now(now),
       icon(LoadIconA(app.Instance(), MAKEINTRESOURCEA(IDI_CLOCK))),
       shown(app.ExeFolder(), saved.skinName, saved.zoomChoice),
       presenter(shown.Face()),
-      fullScreen(saved.stepAsideForFullScreen),
+      menu(app.Instance(), IDR_POPUP),
+      place(saved.position, saved.window.Locked(), saved.stepAsideForFullScreen),
+      placement(place.Model()),
       timeChoices(saved.time),
-      windowChoices(saved.window) {
-    RegisterClockClass(app.Instance(), icon);
-    placement.PlaceAt(saved.position);
-    placement.SetLocked(windowChoices.Locked());
-}
+      windowChoices(saved.window) {}
 
 bool ClockWindow::OnInitDialog() {
     Dialog::OnInitDialog();
@@ -109,40 +35,24 @@ bool ClockWindow::OnInitDialog() {
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     presenter.Attach(Handle());
+    place.Attach(Handle());
     TakeSeeThrough();
 
-    TakeTimeFormat();
+    SetTimeFormat();
     shown.ShowTime(LocalTimeText(now(), timeFormat));  // the first face, until the first tick
     if (!ShowSkin(shown.Name()))
         OnSelectSkin();
     if (!shown.HasFace())
         TakeFit(std::nullopt);  // the plain text face, in the window as it stands
-
-    // The first tick comes just past the next turn; every tick aims the one after it.
-    tickPeriod = Ticker::DelayToNext(now(), Pace());
-    timerId = SetUncoalescedTimer(Handle(), kClockTimerId, tickPeriod);
-    popupMenu.reset(LoadMenuA(Instance(), MAKEINTRESOURCEA(IDR_POPUP)));
-    timeJumps.Start(Handle());
-    foreground.Start(Handle(), kForegroundMessage);
     dateTip.Create(Handle());
-    trayIcon.emplace(Handle(), kTrayIconMessage, Instance(), IDI_CLOCK);
-    trayIcon->Show(windowChoices.ShowsTrayIcon());
     return true;
 }
 
 bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (TimeJumpWatch::MayHaveJumped(message, wParam, lParam)) {
-        Resynchronise();
-        result = TRUE;  // what a power broadcast is answered with; the others ignore it
+    if (host.Hear(Handle(), message, wParam, lParam, result))
         return true;
-    }
     if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
         dateTip.Relay(Handle(), message, wParam, lParam);
-    if (TrayIcon::IsTaskbarCreated(message)) {
-        if (trayIcon)
-            trayIcon->Restore();
-        return true;
-    }
     switch (message) {
         case WM_SYSCOMMAND:
             return OnSysCommand(wParam);
@@ -153,7 +63,7 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
             result = reinterpret_cast<LRESULT>(icon);
             return true;
         case WM_LBUTTONDOWN:
-            OnLeftButtonDown();
+            place.StartDrag();
             return false;
         case WM_LBUTTONUP:
             OnLeftButtonUp();
@@ -173,15 +83,10 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         case WM_DPICHANGED:
             // Where the window system suggests the clock goes at the new DPI.
             OnScreensChanged(ToRect(*reinterpret_cast<const RECT*>(lParam)));
-            if (trayIcon)
-                trayIcon->TakeDpi();
             return true;
         case WM_SETTINGCHANGE:
             if (wParam == SPI_SETWORKAREA)
                 OnScreensChanged();
-            // The user changed the regional format, which the automatic hours follow.
-            if (lParam && std::strcmp(reinterpret_cast<const char*>(lParam), "intl") == 0)
-                TakeTimeFormat();
             return false;
         case WM_NOTIFYFORMAT:
         case WM_NOTIFY:
@@ -191,36 +96,11 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
             // The face covers the whole window; erasing first would only make it flicker.
             result = 0;
             return true;
-        case WM_TIMER:
-            if (wParam == TrayIcon::kRetryTimerId && trayIcon)
-                trayIcon->Retry();
-            else
-                OnTimer();
-            return false;
         case WM_CLOSE:
             return false;  // the dialog manager turns the close into IDCANCEL, which ends the run
-        case WM_ENDSESSION:
-            // The session ends and the process with it, without a close.
-            if (wParam)
-                SaveSettings();
-            return true;
         case WM_RBUTTONDOWN:
             OnRightButtonDown(wParam, lParam);
             return true;
-        case kTrayIconMessage:
-            OnTrayIcon(static_cast<UINT>(lParam));
-            return true;
-        case kSummonClockMessage:
-            OnSummoned();
-            return true;
-        case kForegroundMessage:
-            FollowFullScreen();
-            return true;
-        case WM_DESTROY:
-            timeJumps.Stop();
-            foreground.Stop();
-            trayIcon.reset();  // the icon goes with the window that answers it
-            return false;
         default:
             return false;
     }
@@ -246,20 +126,23 @@ bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
 }
 
 void ClockWindow::OnOK() {
-    SaveSettings();
-    Dialog::OnOK();
+    host.EndRun();
 }
 
 void ClockWindow::OnCancel() {
-    SaveSettings();
-    Dialog::OnCancel();
+    host.EndRun();
+}
+
+ClockSettings ClockWindow::Settings() const {
+    return {shown.Name(), WindowRect(Handle()).Origin(), shown.ZoomChoice(), timeChoices,
+            windowChoices};
 }
 
 // The skin and the time
 
 bool ClockWindow::ShowSkin(const std::string& name) {
     std::string whyNot;
-    std::optional<SkinFit> fit = shown.Switch(name, placement.Mode(), Dpi(), &whyNot);
+    std::optional<SkinFit> fit = shown.Switch(name, placement.Mode(), place.Dpi(), &whyNot);
     if (!fit) {
         app.ShowMessage(whyNot.c_str(), Handle());
         return false;
@@ -271,7 +154,7 @@ bool ClockWindow::ShowSkin(const std::string& name) {
 void ClockWindow::OnSelectSkin() {
     SkinSelectDialog chooser(Instance(), Handle(), shown.Name(), SkinNames(app.ExeFolder()));
     if (chooser.DoModal() == IDOK && ShowSkin(chooser.selectedSkin))
-        SaveSettings();
+        host.Save();
 }
 
 // The window takes the skin's size and shape, on the edge where it settles (grown around
@@ -280,14 +163,12 @@ void ClockWindow::TakeFit(std::optional<SkinFit> fit, std::optional<Point> ancho
     if (!fit) {
         // No background has ever loaded: rather than shrink to nothing and become unreachable,
         // the window keeps its size and place and shows the plain text face.
-        placement.Adopt(WindowRect(Handle()));
+        place.Adopt();
         InvalidateRect(Handle(), nullptr, FALSE);
         return;
     }
     presenter.TakeShape(std::move(fit->shape), true);
-    MoveTo(anchor ? placement.Regrow(fit->size, *anchor, screens)
-                  : placement.Settle(fit->size, screens),
-           fit->size);
+    place.Fit(fit->size, anchor);
     presenter.TakeFace(shown.IsAlpha());
 }
 
@@ -303,85 +184,33 @@ void ClockWindow::ShowTime(std::string time) {
     presenter.Show(change.area);
 }
 
-// Each tick shows the second (or minute) it finds, if the face does not show it yet, and aims
-// the next tick just past the next turn: a timer of a fixed period would drift against the
-// second and now and then skip one.
-void ClockWindow::OnTimer() {
-    if (!timerId)
-        return;
-    const WallTime time = now();
+// Each tick shows the second (or minute) it finds, if the face does not show it yet.
+void ClockWindow::Tick(WallTime time) {
     if (ticker.TakeNew(time))
         ShowTime(LocalTimeText(time, timeFormat));
-    AimNextTick(time);
-    ReturnHome();
-    FollowFullScreen();
-}
-
-void ClockWindow::AimNextTick(WallTime time) {
-    // A timer already running at the period wanted is left alone: setting it costs a round trip
-    // to the window server, whose timers keep their phase.
-    if (const unsigned period = Ticker::NextPeriod(time, Pace()); period != tickPeriod) {
-        SetUncoalescedTimer(Handle(), kClockTimerId, period);
-        tickPeriod = period;
-    }
+    place.ReturnHome();
+    place.FollowFullScreen();
 }
 
 TickUnit ClockWindow::Pace() const {
-    return placement.AtHome() && foreground.Heard() ? ticker.Unit() : TickUnit::Second;
+    return placement.AtHome() && host.HearsFullScreenWindows() ? ticker.Unit() : TickUnit::Second;
 }
 
 void ClockWindow::Resynchronise() {
     _tzset();  // the runtime reads the time zone once, unless told it may have changed
     ticker.Forget();
     shown.ComposeWholeNext();
-    OnTimer();
+    Tick(now());
 }
-
-int ClockWindow::Dpi() const {
-    return screens.Dpi(placement.ZoomAnchor());
-}
-
-// Painting
 
 void ClockWindow::OnPaint() {
     const PaintContext paint(Handle());
     if (IsIconic(Handle()))
-        PaintMinimised(paint.Dc());
+        PaintMinimised(Handle(), paint.Dc(), icon);
     else if (shown.HasFace())
         presenter.Paint(paint.Dc());
     else
-        PaintPlainText(paint.Dc());
-}
-
-void ClockWindow::PaintMinimised(HDC dc) {
-    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    const Point at = MinimisedIconOrigin(
-        ClientRect(Handle()).Extent(), {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)});
-    DrawIcon(dc, at.x, at.y, icon);
-}
-
-// Stands in while no skin has a background to show: the text centred on a filled window, so a
-// clock without a skin can still be read and right-clicked.
-void ClockWindow::PaintPlainText(HDC dc) {
-    const RECT client = ToRECT(ClientRect(Handle()));
-    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));  // a system brush, not owned
-    SetTextColor(dc, RGB(0, 0, 0));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextAlign(dc, TA_CENTER | TA_TOP);
-    const std::string& time = shown.Time();
-    SIZE extent{};
-    GetTextExtentPoint32A(dc, time.c_str(), static_cast<int>(time.size()), &extent);
-    const Point at = PlainTextOrigin({client.right, client.bottom}, extent.cy);
-    TextOutA(dc, at.x, at.y, time.c_str(), static_cast<int>(time.size()));
-}
-
-// Placement: the window's mouse messages handed to the placement model, and the moves it
-// decides on made. The messages' own points are not used: the pointer is read as the window
-// system has it now.
-
-void ClockWindow::OnLeftButtonDown() {
-    SetCapture(Handle());
-    placement.StartDrag(PointerPosition(), WindowRect(Handle()).Origin());
+        PaintPlainText(Handle(), paint.Dc(), shown.Time());
 }
 
 void ClockWindow::OnLeftButtonUp() {
@@ -397,26 +226,16 @@ void ClockWindow::OnCaptureChanged(HWND newCapture) {
 }
 
 void ClockWindow::EndDrag() {
-    if (!placement.Dragging())
-        return;
-    placement.EndDrag();
-    SaveSettings();
+    if (place.EndDrag())
+        host.Save();
 }
 
 void ClockWindow::OnMouseMove(WPARAM keys) {
-    // A drag whose button came up where the clock did not see it is over.
     if (placement.Dragging() && !(keys & MK_LBUTTON))
-        EndDrag();
-    const std::optional<Point> to =
-        placement.Dragging()
-            ? placement.DragTo(PointerPosition(), screens)
-            : placement.Dodge({(keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0}, screens);
-    if (!to)
-        return;
-    MoveTo(*to);
+        EndDrag();  // the button came up where the clock did not see it
     // A dodged clock looks for the pointer to leave its home every second, whatever its face.
-    if (!placement.AtHome() && timerId)
-        AimNextTick(now());
+    if (place.MouseMoved(keys) && !placement.AtHome())
+        host.PaceChanged();
 }
 
 // While no skin has sized the window, the window system places it (the dialog manager centres
@@ -424,7 +243,7 @@ void ClockWindow::OnMouseMove(WPARAM keys) {
 void ClockWindow::OnWindowMoved(const WINDOWPOS& moved) {
     const bool moveOrSize = (moved.flags & SWP_NOMOVE) == 0 || (moved.flags & SWP_NOSIZE) == 0;
     if (!shown.HasFace() && moveOrSize)
-        placement.Adopt(WindowRect(Handle()));
+        place.Adopt();
 }
 
 // Docked clocks go back onto an edge, floating ones that no screen shows onto the nearest; on
@@ -436,39 +255,17 @@ void ClockWindow::OnScreensChanged(std::optional<Rect> suggested) {
         return;
     const Point anchor =
         suggested && !placement.Dragging() ? suggested->Middle() : placement.ZoomAnchor();
-    if (const int dpi = screens.Dpi(anchor); shown.ZoomChangesAt(dpi)) {
+    if (const int dpi = place.Screens().Dpi(anchor); shown.ZoomChangesAt(dpi)) {
         regrowing = true;
         TakeFit(shown.Fit(placement.Mode(), dpi), anchor);
         regrowing = false;
     }
-    if (const std::optional<Point> to = placement.ScreensChanged(screens))
-        MoveTo(*to);
-    SaveSettings();  // wherever the change took the clock, as after every other move
-}
-
-void ClockWindow::ReturnHome() {
-    if (placement.AtHome())
-        return;  // the pointer is not asked for: that would be a round trip every tick
-    if (const std::optional<Point> to = placement.ReturnHome(PointerPosition()))
-        MoveTo(*to);
-}
-
-void ClockWindow::MoveTo(Point at, std::optional<Size> size) {
-    const Size given = size.value_or(Size{100, 100});  // ignored without one
-    UINT flags = size ? 0 : SWP_NOSIZE;
-    if (fullScreen.SteppedAside())
-        flags |= SWP_NOZORDER;  // staying behind the full-screen window
-    SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, given.width, given.height, flags);
+    place.ScreensChanged();
+    host.Save();  // wherever the change took the clock, as after every other move
 }
 
 void ClockWindow::FollowFullScreen() {
-    const HWND foreground = GetForegroundWindow();
-    const std::optional<ForegroundWindow> candidate = FullScreenCandidate(foreground);
-    const Rect clock = Rect::At(placement.Position(), placement.WindowSize());
-    if (!fullScreen.Follow(candidate && IsFullScreen(*candidate, screens.Nearest(clock))))
-        return;
-    SetWindowPos(Handle(), fullScreen.SteppedAside() ? foreground : HWND_TOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    place.FollowFullScreen();
 }
 
 // Menu and commands
@@ -481,43 +278,16 @@ void ClockWindow::OnRightButtonDown(WPARAM keys, LPARAM point) {
 }
 
 void ClockWindow::OpenMenu(Point at, bool fromOutside) {
-    const HMENU menu = GetSubMenu(popupMenu.get(), 0);  // owned by popupMenu
-    const MenuChoices choices = MenuChoicesNow();
-    for (const MenuItem& item : MenuItems()) {
-        // Item by item: unchecked, the rest of a radio group are left as CheckMenuRadioItem
-        // over the whole group would leave them, bullet-shaped for when they are chosen.
-        if (item.mark == MenuMark::Radio && item.marked(choices))
-            CheckMenuRadioItem(menu, item.command, item.command, item.command, MF_BYCOMMAND);
-        else
-            CheckMenuItem(menu, item.command, CheckedIf(item.marked(choices)));
-    }
-    const HWND previous = fromOutside ? GetForegroundWindow() : nullptr;
-    if (fromOutside)
-        SetForegroundWindow(Handle());
-    const int command = static_cast<int>(TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD,
-                                                        at.x, at.y, 0, Handle(), nullptr));
-    if (command)
-        SendMessageA(Handle(), WM_COMMAND, command, 0);
-    if (!fromOutside)
-        return;
-    // Makes the switch away from the menu's window take effect, so that the next opening from
-    // outside is not dismissed at once.
-    PostMessageA(Handle(), WM_NULL, 0, 0);
-    // The window the user was in gets the foreground back, unless they went elsewhere: a clock
-    // left in the foreground would take their next Enter or Escape for its own, and end.
-    if (GetForegroundWindow() == Handle() && previous != Handle() && IsWindow(previous))
-        SetForegroundWindow(previous);
+    menu.Open(Handle(), at, MenuChoicesNow(), fromOutside);
 }
 
 MenuChoices ClockWindow::MenuChoicesNow() const {
-    // Start with Windows as the system's list has it now: the user or another copy of the
-    // program may have changed it since.
     return {.dock = placement.Mode(),
             .autoMove = placement.AutoMove(),
             .zoomChoice = shown.ZoomChoice().value_or(0),
             .time = timeChoices,
             .window = windowChoices,
-            .startWithWindows = StartsWithWindows(app.ExePath())};
+            .startWithWindows = host.StartsWithWindows()};
 }
 
 // Each choice goes to the one call that makes its part take effect, even when it is the choice
@@ -546,7 +316,7 @@ bool ClockWindow::Choose(int command) {
             SetWindowChoices(choices.window);
             break;
         case MenuPart::StartWithWindows:
-            SetStartsWithWindows(app.ExePath(), choices.startWithWindows);
+            host.SetStartsWithWindows(choices.startWithWindows);
             break;
     }
     return true;
@@ -556,69 +326,48 @@ bool ClockWindow::Choose(int command) {
 // edge.
 void ClockWindow::SetDockMode(DockMode mode) {
     placement.SetMode(mode);
-    TakeFit(shown.Reload(mode, Dpi()));
-    SaveSettings();
+    TakeFit(shown.Reload(mode, place.Dpi()));
+    host.Save();
 }
 
 void ClockWindow::SetZoomChoice(int choice) {
     shown.SetZoomChoice(choice);
-    TakeFit(shown.Fit(placement.Mode(), Dpi()));
-    SaveSettings();
+    TakeFit(shown.Fit(placement.Mode(), place.Dpi()));
+    host.Save();
 }
 
 void ClockWindow::SetTimeChoices(const TimeChoices& choices) {
     timeChoices = choices;
     TakeTimeFormat();
-    SaveSettings();
+    host.Save();
+}
+
+void ClockWindow::SetTimeFormat() {
+    timeFormat = timeChoices.Format(host.RegionUsesTwelveHours());
+    ticker.SetUnit(timeFormat.ChangesEverySecond() ? TickUnit::Second : TickUnit::Minute);
 }
 
 void ClockWindow::TakeTimeFormat() {
-    timeFormat = timeChoices.Format(RegionUsesTwelveHours());
-    ticker.SetUnit(timeFormat.ChangesEverySecond() ? TickUnit::Second : TickUnit::Minute);
-    OnTimer();  // the face in the new format at once, and the tick aimed at its unit
+    SetTimeFormat();
+    Tick(now());  // the face in the new format at once
+    host.PaceChanged();
 }
 
 void ClockWindow::SetWindowChoices(const WindowChoices& choices) {
     windowChoices = choices;
     placement.SetLocked(choices.Locked());
-    if (trayIcon)
-        trayIcon->Show(choices.ShowsTrayIcon());
     TakeSeeThrough();
-    SaveSettings();
+    host.WindowChoicesChanged();
+    host.Save();
 }
 
 void ClockWindow::TakeSeeThrough() {
     presenter.SetSeeThrough(static_cast<BYTE>(windowChoices.Alpha()), windowChoices.ClickThrough());
 }
 
-void ClockWindow::OnTrayIcon(UINT mouseMessage) {
-    switch (mouseMessage) {
-        case WM_LBUTTONUP:
-            BringForward();
-            BringOpenDialogForward();
-            break;
-        case WM_RBUTTONUP:
-            if (!BringOpenDialogForward())
-                OpenMenu(PointerPosition(), true);
-            break;
-        case WM_MOUSEMOVE:
-            // Set as the pointer comes onto the icon, before its tip shows: a tip kept up to date
-            // every tick would cost a call to the shell every second.
-            trayIcon->SetTip(TimeNow() + L"\n" + LongDateToday());
-            break;
-        default:
-            break;
-    }
-}
-
-void ClockWindow::OnSummoned() {
-    // The start that summoned waits for this answer, not for the menu to close.
-    ReplyMessage(TRUE);
+void ClockWindow::TakeClicks() {
     if (windowChoices.ClickThrough())
-        Choose(IDM_CLICK_THROUGH);  // the clock the user asked for takes their clicks
-    BringForward();
-    if (!BringOpenDialogForward())
-        OpenMenu(WindowRect(Handle()).Middle(), true);
+        Choose(IDM_CLICK_THROUGH);
 }
 
 // Not activated: a clock in the foreground would take the user's next Enter or Escape for its
@@ -643,11 +392,4 @@ bool ClockWindow::OnSysCommand(WPARAM command) {
         return false;
     AboutDialog(Instance(), Handle()).DoModal();
     return true;
-}
-
-// Saves where the window really stands, so a clock closed while dodged comes back there.
-void ClockWindow::SaveSettings() {
-    ClockSettings{shown.Name(), WindowRect(Handle()).Origin(), shown.ZoomChoice(), timeChoices,
-                  windowChoices}
-        .Write(SettingsFile::ForProgram(app.ExeFolder(), app.ExeName()));
 }

@@ -10,6 +10,16 @@ INT_PTR Dialog::DoModal() {
                            reinterpret_cast<LPARAM>(this));
 }
 
+bool Dialog::Create() {
+    return CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId), owner, DialogProc,
+                              reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void Dialog::Destroy() {
+    if (window)
+        DestroyWindow(window);  // clears `window` on WM_NCDESTROY
+}
+
 INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<Dialog*>(lParam);
@@ -129,4 +139,14 @@ void CenterWindow(HWND window) {
     if (top < work.top)
         top = work.top;
     SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// SetDialogDpiChangeBehavior is there from Windows 10 1703 on.
+void KeepDialogManagerFromScaling(HWND dialog) {
+    using SetBehaviour = BOOL(WINAPI*)(HWND, int mask, int values);
+    constexpr int kDisableAll = 1;                          // DDC_DISABLE_ALL
+    const HMODULE user32 = GetModuleHandleA("user32.dll");  // loaded for the whole run, not owned
+    if (const auto set = reinterpret_cast<SetBehaviour>(
+            reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetDialogDpiChangeBehavior"))))
+        set(dialog, kDisableAll, kDisableAll);
 }

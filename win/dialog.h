@@ -1,5 +1,6 @@
 #pragma once
-// A modal dialog built from a resource template, its messages routed to member handlers.
+// A dialog built from a resource template, modal or modeless, its messages routed to member
+// handlers.
 
 #include <windows.h>
 
@@ -14,6 +15,10 @@ public:
 
     // Creates the dialog, runs it until EndDialog, and returns that result (-1 if creation failed).
     INT_PTR DoModal();
+    // Creates the dialog modeless, its messages coming through the caller's message loop; false
+    // if creation failed. The window lives until Destroy.
+    bool Create();
+    void Destroy();
 
     HWND Handle() const { return window; }
 
@@ -41,9 +46,14 @@ private:
 
     int templateId;
     HINSTANCE instance;
-    HWND owner;             // not owned
-    HWND window = nullptr;  // owned by the dialog manager for the length of DoModal
+    HWND owner;  // not owned
+    HWND window =
+        nullptr;  // owned by the dialog manager for the length of DoModal, else by Destroy
 };
+
+// The dialog manager of Per-Monitor-v2 programs would size `dialog` by its template at a DPI
+// change, and base the place it suggests on that size: for a dialog that sizes itself.
+void KeepDialogManagerFromScaling(HWND dialog);
 
 // Centres a window over its visible owner, else in the work area of the primary monitor,
 // then pushes it back inside the work area, left and top edges first.

@@ -1,37 +1,40 @@
 #pragma once
-// A clock window run for tests: its checks run inside its own message loop once it is on the
+// A clock run for tests: its checks run inside the program's message loop once it is on the
 // screen.
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "app/clock_program.h"
 #include "app/clock_window.h"
 #include "win/application.h"
 
-// Runs a clock window of the current application, taking the time from `now`, and `check` on it
-// once it is on the screen; then ends it. True when the check ran.
+// Runs the program of the current application with its clocks taking the time from `now`, and
+// `check` on its first clock once that is on the screen; then ends the run without a save. True
+// when the check ran.
 inline bool ProbeClock(std::function<void(ClockWindow&)> check, WallClock now = WallClockNow) {
-    static ClockWindow* clock = nullptr;
+    static ClockProgram* program = nullptr;
     static std::function<void(ClockWindow&)>* pending = nullptr;
     static bool ran = false;
-    ClockWindow window(*Application::Current(), now);
-    clock = &window;
+    ClockProgram probed(*Application::Current(), now);
+    program = &probed;
     pending = &check;
     ran = false;
-    // A thread timer reaches the clock's modal loop and any nested one: the check waits until
-    // the clock's initialisation is over and it shows.
+    // A thread timer reaches the program's message loop and any nested one: the check waits
+    // until the clock's initialisation is over and it shows.
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
-        if (ran || !IsWindowVisible(clock->Handle()))
+        ClockWindow* clock = program->FirstClock();
+        if (ran || !clock || !IsWindowVisible(clock->Handle()))
             return;
         KillTimer(nullptr, id);
         ran = true;
         (*pending)(*clock);
-        EndDialog(clock->Handle(), IDOK);
+        PostQuitMessage(0);
     });
-    const bool ended = window.DoModal() == IDOK;
+    probed.Run();
     KillTimer(nullptr, timer);
-    return ended && ran;
+    return ran;
 }
 
 // The window's current shape as text rows of `size`, '#' inside and '.' outside; none when the

@@ -1,0 +1,265 @@
+#include "app/clock_program.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/clock_window.h"
+#include "res/resource.h"
+#include "settings/clock_settings.h"
+#include "shell/one_clock.h"
+#include "shell/regional_format.h"
+#include "shell/start_with_windows.h"
+#include "win/application.h"
+#include "win/rect_conversion.h"
+#include "win/uncoalesced_timer.h"
+
+namespace {
+
+// The clocks' window class: a dialog's, under a name of its own that a second start and the
+// installer look for.
+void RegisterClockClass(HINSTANCE instance, HICON icon) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = DefDlgProcA;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = icon;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClockWindowClass;
+    RegisterClassExA(&windowClass);  // fails harmlessly when a program of the process ran before
+}
+
+Point PointerPosition() {
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    return {pointer.x, pointer.y};
+}
+
+}  // namespace
+
+ClockProgram::ClockProgram(Application& app, WallClock now)
+    : app(app),
+      now(now),
+      icon(LoadIconA(app.Instance(), MAKEINTRESOURCEA(IDI_CLOCK))),
+      settings(SettingsFile::ForProgram(app.ExeFolder(), app.ExeName())) {}
+
+ClockProgram::~ClockProgram() = default;
+
+bool ClockProgram::ClaimSession() {
+    session = ClaimTheSessionOrSummon();
+    if (!session)
+        return false;  // the program that runs takes over
+    // Now that no other program of this session is saving.
+    settings.RemoveLeftovers();
+    return true;
+}
+
+void ClockProgram::Run() {
+    RegisterClockClass(app.Instance(), icon);
+    regionTwelveHours = ::RegionUsesTwelveHours();
+    clocks.push_back(std::make_unique<ClockWindow>(*this, app, ClockSettings::Read(settings), now));
+    if (!clocks.front()->Create()) {
+        clocks.clear();
+        return;
+    }
+    app.SetMainWindow(clocks.front().get());
+    ListenToTheShell();
+    StartTicking();
+    RunMessages();
+    StopListening();
+    app.SetMainWindow(nullptr);
+    clocks.clear();
+}
+
+void ClockProgram::RunMessages() {
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        bool keyed = false;
+        for (const auto& clock : clocks)
+            keyed = keyed || IsDialogMessageA(clock->Handle(), &message);
+        if (!keyed) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+void ClockProgram::StartTicking() {
+    const WallTime time = now();
+    TickUnit pace = TickUnit::Minute;
+    for (const auto& clock : clocks)
+        pace = std::min(pace, clock->Pace());
+    tickPeriod = Ticker::DelayToNext(time, pace);
+    tickTimer = SetUncoalescedTimer(ShellWindow(), kTickTimerId, tickPeriod);
+}
+
+// Each tick shows the clocks the second (or minute) they show, and aims the next tick just past
+// the next turn: a timer of a fixed period would drift against the second and now and then skip
+// one.
+void ClockProgram::OnTick() {
+    if (!tickTimer)
+        return;
+    const WallTime time = now();
+    for (const auto& clock : clocks)
+        clock->Tick(time);
+    AimNextTick(time);
+}
+
+void ClockProgram::AimNextTick(WallTime time) {
+    TickUnit pace = TickUnit::Minute;
+    for (const auto& clock : clocks)
+        pace = std::min(pace, clock->Pace());
+    // A timer already running at the period wanted is left alone: setting it costs a round trip
+    // to the window server, whose timers keep their phase.
+    if (const unsigned period = Ticker::NextPeriod(time, pace); period != tickPeriod) {
+        SetUncoalescedTimer(ShellWindow(), kTickTimerId, period);
+        tickPeriod = period;
+    }
+}
+
+void ClockProgram::PaceChanged() {
+    if (tickTimer)
+        AimNextTick(now());
+}
+
+HWND ClockProgram::ShellWindow() const {
+    return clocks.empty() ? nullptr : clocks.front()->Handle();
+}
+
+void ClockProgram::ListenToTheShell() {
+    timeJumps.Start(ShellWindow());
+    foreground.Start(ShellWindow(), kForegroundMessage);
+    trayIcon.emplace(ShellWindow(), kTrayIconMessage, app.Instance(), IDI_CLOCK);
+    WindowChoicesChanged();
+}
+
+// While the window is still there: the icon goes with the window that answers it.
+void ClockProgram::StopListening() {
+    trayIcon.reset();
+    foreground.Stop();
+    timeJumps.Stop();
+}
+
+bool ClockProgram::Hear(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == kSummonClockMessage) {
+        OnSummoned();  // whichever clock the second start found
+        return true;
+    }
+    // The broadcasts reach every clock; the program takes them once, from the first.
+    return window == ShellWindow() && AnswerShell(message, wParam, lParam, result);
+}
+
+bool ClockProgram::AnswerShell(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (TimeJumpWatch::MayHaveJumped(message, wParam, lParam)) {
+        for (const auto& clock : clocks)
+            clock->Resynchronise();
+        PaceChanged();
+        result = TRUE;  // what a power broadcast is answered with; the others ignore it
+        return true;
+    }
+    if (TrayIcon::IsTaskbarCreated(message)) {
+        if (trayIcon)
+            trayIcon->Restore();
+        return true;
+    }
+    switch (message) {
+        case kTrayIconMessage:
+            OnTrayIcon(static_cast<UINT>(lParam));
+            return true;
+        case kForegroundMessage:
+            for (const auto& clock : clocks)
+                clock->FollowFullScreen();
+            return true;
+        case WM_TIMER:
+            if (wParam == kTickTimerId)
+                OnTick();
+            else if (wParam == TrayIcon::kRetryTimerId)
+                trayIcon->Retry();
+            return true;
+        case WM_DPICHANGED:
+            if (trayIcon)
+                trayIcon->TakeDpi();
+            return false;  // the clock follows the DPI too
+        case WM_SETTINGCHANGE:
+            // The user changed the regional format, which the automatic hours follow.
+            if (lParam && std::strcmp(reinterpret_cast<const char*>(lParam), "intl") == 0) {
+                regionTwelveHours = ::RegionUsesTwelveHours();
+                for (const auto& clock : clocks)
+                    clock->TakeTimeFormat();
+            }
+            return false;
+        case WM_ENDSESSION:
+            // The session ends and the process with it, without a close.
+            if (wParam)
+                Save();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void ClockProgram::OnTrayIcon(UINT mouseMessage) {
+    switch (mouseMessage) {
+        case WM_LBUTTONUP:
+            for (const auto& clock : clocks)
+                clock->BringForward();
+            BringOpenDialogForward();
+            break;
+        case WM_RBUTTONUP:
+            if (!BringOpenDialogForward())
+                clocks.front()->OpenMenu(PointerPosition(), true);
+            break;
+        case WM_MOUSEMOVE:
+            // Set as the pointer comes onto the icon, before its tip shows: a tip kept up to date
+            // every tick would cost a call to the shell every second.
+            trayIcon->SetTip(TimeNow() + L"\n" + LongDateToday());
+            break;
+        default:
+            break;
+    }
+}
+
+void ClockProgram::OnSummoned() {
+    // The start that summoned waits for this answer, not for the menu to close.
+    ReplyMessage(TRUE);
+    ClockWindow& first = *clocks.front();
+    first.TakeClicks();  // the clock the user asked for takes their clicks
+    first.BringForward();
+    if (!BringOpenDialogForward())
+        first.OpenMenu(WindowRect(first.Handle()).Middle(), true);
+}
+
+bool ClockProgram::BringOpenDialogForward() const {
+    for (const auto& clock : clocks) {
+        if (clock->BringOpenDialogForward())
+            return true;
+    }
+    return false;
+}
+
+// Saves where each window really stands, so a clock closed while dodged comes back there.
+void ClockProgram::Save() {
+    clocks.front()->Settings().Write(settings);
+}
+
+void ClockProgram::EndRun() {
+    Save();
+    PostQuitMessage(0);
+}
+
+void ClockProgram::WindowChoicesChanged() {
+    bool wanted = false;
+    for (const auto& clock : clocks)
+        wanted = wanted || clock->Choices().ShowsTrayIcon();
+    if (trayIcon)
+        trayIcon->Show(wanted);
+}
+
+// As the system's list has it now: the user or another copy of the program may have changed it.
+bool ClockProgram::StartsWithWindows() const {
+    return ::StartsWithWindows(app.ExePath());
+}
+
+void ClockProgram::SetStartsWithWindows(bool on) {
+    ::SetStartsWithWindows(app.ExePath(), on);
+}
