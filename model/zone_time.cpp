@@ -1,5 +1,7 @@
 #include "model/zone_time.h"
 
+#include <cstdlib>
+
 namespace {
 
 constexpr std::int64_t kMillisecondsPerMinute = 60'000;
@@ -49,6 +51,14 @@ ZoneInstant ChangeInstant(const ZoneChange& change, int year, int biasMinutes) {
 
 int StandardYear(ZoneInstant utc, int standardTimeBias) {
     return ToCivil(utc - standardTimeBias * kMillisecondsPerMinute).year;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    constexpr std::string_view kSpace = " \t\r\n";
+    const size_t begin = text.find_first_not_of(kSpace);
+    if (begin == std::string_view::npos)
+        return {};
+    return text.substr(begin, text.find_last_not_of(kSpace) + 1 - begin);
 }
 
 }  // namespace
@@ -139,4 +149,27 @@ const ZoneRules* ZoneClock::RulesAt(ZoneInstant utc) {
         standardTimeBias = rules->bias + rules->standardBias;
     }
     return rules ? &*rules : nullptr;
+}
+
+std::string DefaultZoneLabel(std::string_view displayName) {
+    std::string_view name = Trimmed(displayName);
+    if (name.starts_with('(')) {
+        const size_t offsetEnd = name.find(')');
+        if (offsetEnd != std::string_view::npos)
+            name.remove_prefix(offsetEnd + 1);
+    }
+    const size_t lastComma = name.rfind(',');
+    if (lastComma != std::string_view::npos)
+        name.remove_prefix(lastComma + 1);
+    return std::string(Trimmed(name));
+}
+
+std::string OffsetText(int minutes) {
+    if (minutes == 0)
+        return "\u00b10 h";
+    const int magnitude = std::abs(minutes);
+    std::string text = (minutes > 0 ? "+" : "-") + std::to_string(magnitude / 60);
+    if (const int rest = magnitude % 60; rest != 0)
+        text += (rest < 10 ? ":0" : ":") + std::to_string(rest);
+    return text + " h";
 }

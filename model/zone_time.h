@@ -1,10 +1,13 @@
 #pragma once
 // The time in another zone, worked out from the rules the system keeps for it year by year,
-// because Wine has no call that converts to an arbitrary zone.
+// because Wine has no call that converts to an arbitrary zone; and the words the clock shows for
+// that zone.
 
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "model/zone_rules.h"
@@ -62,3 +65,10 @@ private:
     // Bias plus standard bias by the rules last had, which tells where the zone's year turns.
     int standardTimeBias = 0;
 };
+
+// The place a zone is named for, from the system's display name of the zone: the last of the
+// places it lists after its "(UTC+hh:mm)", or the whole name where it lists none.
+std::string DefaultZoneLabel(std::string_view displayName);
+
+// A zone's time minus local time as the tooltip shows it: "+17 h", "-3:30 h", "±0 h".
+std::string OffsetText(int minutes);

@@ -74,4 +74,26 @@ TEST(ZoneClockTest, AsksForTheRulesOncePerYearOfTheZone) {
     EXPECT_EQ(asked, (std::vector{2026, 2027, 2026, 2027, 2026}));
 }
 
+TEST(ZoneTextTest, LabelIsTheLastPlaceOfTheDisplayName) {
+    const std::string_view cases[][2] = {
+        {"(UTC+09:00) Osaka, Sapporo, Tokyo", "Tokyo"},
+        {"(UTC+01:00) Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna", "Vienna"},
+        {"(UTC-05:00) Eastern Time (US & Canada)", "Eastern Time (US & Canada)"},
+        {"(UTC) Coordinated Universal Time", "Coordinated Universal Time"},
+        {" (UTC+05:30) Chennai, Kolkata, Mumbai, New Delhi\t", "New Delhi"},
+        {"Hobart ,  Canberra ", "Canberra"},
+        {"", ""},
+    };
+    for (const auto& [displayName, label] : cases)
+        EXPECT_EQ(DefaultZoneLabel(displayName), label) << displayName;
+}
+
+TEST(ZoneTextTest, OffsetInHoursAndMinutes) {
+    const std::pair<int, std::string_view> cases[] = {
+        {1020, "+17 h"},  {-300, "-5 h"},   {330, "+5:30 h"}, {-210, "-3:30 h"},
+        {345, "+5:45 h"}, {-65, "-1:05 h"}, {0, "\u00b10 h"}};
+    for (const auto& [minutes, text] : cases)
+        EXPECT_EQ(OffsetText(minutes), text) << minutes;
+}
+
 }  // namespace
