@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/label_dialog.h"
 #include "app/time_zone_dialog.h"
 #include "res/resource.h"
 #include "tests/win/link_probe.h"
@@ -120,6 +121,27 @@ TEST(TimeZoneDialogTest, EnterChoosesTheSelectedZoneAndEscapeNone) {
         KeyedDialog<TimeZoneDialog> dialog(expected.keys, expected.current, zones);
         EXPECT_EQ(dialog.DoModal(), expected.result);
         EXPECT_EQ(dialog.selectedKey, expected.chosen);
+    }
+}
+
+TEST(LabelDialogTest, EnterKeepsTheTypedLabelAndEscapeTheOldOne) {
+    const std::wstring tooLong(LabelDialog::kMaxLength + 6, L'x');
+    const struct {
+        std::wstring keys;
+        INT_PTR result;
+        std::string label;
+    } cases[] = {
+        {L"\r", IDOK, "Office"},
+        // The old label starts selected, so typing replaces it.
+        {L"\u6771\u4eac\r", IDOK, "\u6771\u4eac"},
+        {L"Home\x1b", IDCANCEL, "Office"},
+        {tooLong + L"\r", IDOK, std::string(LabelDialog::kMaxLength, 'x')},
+    };
+    for (const auto& expected : cases) {
+        SCOPED_TRACE(Narrow(expected.keys));
+        KeyedDialog<LabelDialog> dialog(expected.keys, "Office");
+        EXPECT_EQ(dialog.DoModal(), expected.result);
+        EXPECT_EQ(dialog.label, expected.label);
     }
 }
 
