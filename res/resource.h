@@ -5,11 +5,16 @@
 #define IDD_ABOUTBOX 100
 #define IDD_CLOCK 102
 #define IDD_SKIN_SELECT 131
+#define IDD_TIME_ZONE 132
+#define IDD_LABEL 133
 
 #define IDC_WEB_LINK 1000
 #define IDC_MAIL_LINK 1002
 #define IDC_LOGO 1006
 #define IDC_SKIN_LIST 1000
+#define IDC_ZONE_FILTER 1010
+#define IDC_ZONE_LIST 1011
+#define IDC_LABEL_TEXT 1012
 
 // Icons, bitmaps, menus, strings
 #define IDI_CLOCK 128

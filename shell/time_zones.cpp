@@ -1,0 +1,85 @@
+#include "shell/time_zones.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <limits>
+
+#include "win/wide_text.h"
+
+namespace {
+
+// EnumDynamicTimeZoneInformation, which advapi32 has from Windows 8 on; null before.
+using EnumZonesFunction = DWORD(WINAPI*)(DWORD index, DYNAMIC_TIME_ZONE_INFORMATION* zone);
+EnumZonesFunction EnumZones() {
+    // Loaded for the whole run: this file calls the registry through it. Not owned.
+    const HMODULE advapi32 = GetModuleHandleA("advapi32.dll");
+    // Through a plain function pointer type, which any other converts to and from.
+    static const auto function = reinterpret_cast<EnumZonesFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(advapi32, "EnumDynamicTimeZoneInformation")));
+    return function;
+}
+
+// Hands each zone the system knows to `visit`, in the system's order, until `visit` returns true.
+// Each zone listed is several registry reads, so a search stops at its find.
+template <class Visit>
+void VisitZones(Visit visit) {
+    const EnumZonesFunction enumZones = EnumZones();
+    DYNAMIC_TIME_ZONE_INFORMATION zone{};
+    for (DWORD index = 0; enumZones && enumZones(index, &zone) == ERROR_SUCCESS; ++index) {
+        if (visit(zone))
+            return;
+    }
+}
+
+// The zone's "Display" text, or its key when the registry has none to give. The system's names
+// are under 100 characters.
+std::wstring DisplayName(const wchar_t* key) {
+    const std::wstring path =
+        std::wstring(L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones\\") + key;
+    wchar_t name[256] = {};
+    DWORD bytes = sizeof name;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, path.c_str(), L"Display", RRF_RT_REG_SZ, nullptr, name,
+                     &bytes) != ERROR_SUCCESS)
+        return key;
+    return name;
+}
+
+ZoneChange ToZoneChange(const SYSTEMTIME& change) {
+    return {change.wYear, change.wMonth,  change.wDayOfWeek, change.wDay,
+            change.wHour, change.wMinute, change.wSecond,    change.wMilliseconds};
+}
+
+}  // namespace
+
+std::vector<TimeZone> SystemTimeZones() {
+    std::vector<TimeZone> zones;
+    VisitZones([&zones](const DYNAMIC_TIME_ZONE_INFORMATION& zone) {
+        zones.push_back({Narrow(zone.TimeZoneKeyName), Narrow(DisplayName(zone.TimeZoneKeyName)),
+                         static_cast<int>(zone.Bias)});
+        return false;
+    });
+    std::stable_sort(zones.begin(), zones.end(), [](const TimeZone& a, const TimeZone& b) {
+        return a.bias != b.bias ? a.bias > b.bias : a.displayName < b.displayName;
+    });
+    return zones;
+}
+
+std::optional<ZoneRules> ZoneRulesForYear(const std::string& key, int year) {
+    // The system takes the year as a USHORT: any other would wrap around to some other year.
+    if (year < 1 || year > std::numeric_limits<USHORT>::max())
+        return std::nullopt;
+    const std::wstring wideKey = Widen(key);
+    std::optional<ZoneRules> found;
+    VisitZones([&](DYNAMIC_TIME_ZONE_INFORMATION& zone) {
+        if (zone.TimeZoneKeyName != wideKey)
+            return false;
+        TIME_ZONE_INFORMATION rules{};
+        if (GetTimeZoneInformationForYear(static_cast<USHORT>(year), &zone, &rules))
+            found = ZoneRules{static_cast<int>(rules.Bias), static_cast<int>(rules.StandardBias),
+                              static_cast<int>(rules.DaylightBias),
+                              ToZoneChange(rules.StandardDate), ToZoneChange(rules.DaylightDate)};
+        return true;
+    });
+    return found;
+}
