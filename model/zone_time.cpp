@@ -1,5 +1,6 @@
 #include "model/zone_time.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -168,8 +169,11 @@ std::string OffsetText(int minutes) {
     if (minutes == 0)
         return "\u00b10 h";
     const int magnitude = std::abs(minutes);
-    std::string text = (minutes > 0 ? "+" : "-") + std::to_string(magnitude / 60);
+    char text[24] = {};
     if (const int rest = magnitude % 60; rest != 0)
-        text += (rest < 10 ? ":0" : ":") + std::to_string(rest);
-    return text + " h";
+        std::snprintf(text, sizeof text, "%c%d:%02d h", minutes > 0 ? '+' : '-', magnitude / 60,
+                      rest);
+    else
+        std::snprintf(text, sizeof text, "%c%d h", minutes > 0 ? '+' : '-', magnitude / 60);
+    return text;
 }
