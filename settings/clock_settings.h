@@ -1,9 +1,14 @@
 #pragma once
-// What the clock keeps in its settings file: the one place that knows the file's sections and
-// keys.
+// What the program keeps of each clock in its settings file: the one place that knows the
+// file's sections and keys.
+//
+// The first clock keeps the sections [skin], [position] and [display], as the file has always
+// had them; each further clock has the same under its number ([skin.2], [position.2],
+// [display.2]), and [clocks] count= tells how many there are.
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/geometry.h"
 #include "model/clock_choices.h"
@@ -20,9 +25,20 @@ struct ClockSettings {
     // "[display] fullscreen=stay" keeps the clock on top of full-screen windows too. Only ever
     // set by hand in the file.
     bool stepAsideForFullScreen = true;
+    std::string zone;   // the system's key of the clock's time zone; empty for local time
+    std::string label;  // as the user gave it; empty for the zone's own
 
-    static ClockSettings Read(const SettingsFile& file);
-    // Writes the skin, the place, a chosen zoom and the choices made of the time and the window.
-    // True when each reached the file.
-    bool Write(const SettingsFile& file) const;
+    // Clock `number` of the file, counted from 1.
+    static ClockSettings Read(const SettingsFile& file, int number = 1);
+    // Every key of clock `number`: its value, or its removal where the choice is not made, so
+    // that a clock saved where another was leaves nothing of that one behind.
+    std::vector<SettingsValue> Values(int number = 1) const;
+    // Writes the first clock alone. True when each value reached the file.
+    bool Write(const SettingsFile& file) const { return file.Write(Values()); }
 };
+
+// How many clocks the file holds: at least one.
+int SavedClockCount(const SettingsFile& file);
+// The values that make the file hold `count` clocks, where it held `previous`: the count, and
+// the removal of the sections of the clocks that are no more.
+std::vector<SettingsValue> ClockCountValues(int count, int previous);

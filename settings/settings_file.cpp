@@ -103,12 +103,17 @@ bool SettingsFile::Replace(const std::string& file,
     if (!CopyFileW(path.c_str(), next.c_str(), FALSE) && GetLastError() != ERROR_FILE_NOT_FOUND)
         return false;
     const bool spelled = std::all_of(values.begin(), values.end(), [](const SettingsValue& value) {
-        return AnsiCodePageSpells(value.value);
+        return AnsiCodePageSpells(value.value.value_or(""));
     });
     bool written = spelled || MakeUnicodeProfile(next);
-    for (const SettingsValue& value : values)
-        written = written && writer(Widen(value.section).c_str(), Widen(value.key).c_str(),
-                                    Widen(value.value).c_str(), next.c_str());
+    for (const SettingsValue& value : values) {
+        const std::wstring key = Widen(value.key);
+        const std::wstring text = Widen(value.value.value_or(""));
+        const bool done =
+            writer(Widen(value.section).c_str(), value.key.empty() ? nullptr : key.c_str(),
+                   value.value ? text.c_str() : nullptr, next.c_str()) != FALSE;
+        written = written && (done || !value.value);  // taking out what is not there fails
+    }
     writer(nullptr, nullptr, nullptr, next.c_str());  // lets go of the profile cache's copy
     if (written && Flush(next) &&
         MoveFileExW(next.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

@@ -17,14 +17,16 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
-// One value of the settings.
+// One value of the settings. Without a value the key is taken out of the file, and without a
+// key the whole section.
 struct SettingsValue {
-    const char* section;
-    const char* key;
-    std::string value;
+    std::string section;
+    std::string key;
+    std::optional<std::string> value;
 };
 
 class SettingsFile {
