@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+class ClockWindow;
+
 class ClockHost {
 public:
     // Hands the program a message that reached the clock `window`; true when the program took
@@ -16,6 +18,11 @@ public:
     virtual void Save() = 0;
     // Saves and ends the run: every clock closes.
     virtual void EndRun() = 0;
+    // Opens another clock beside `from`.
+    virtual void NewClock(const ClockWindow& from) = 0;
+    // Closes `clock` once its message is handled; the last clock stays.
+    virtual void CloseClock(ClockWindow& clock) = 0;
+    virtual bool SeveralClocks() const = 0;
     // A clock's pace may have changed: it dodged the pointer, or shows another format.
     virtual void PaceChanged() = 0;
     // A clock's window choices changed, and with them perhaps whether the icon is wanted.

@@ -22,6 +22,10 @@ void ClockMenu::Mark(HMENU popup, const MenuChoices& choices) const {
     }
 }
 
+void ClockMenu::Enable(int command, bool on) const {
+    EnableMenuItem(menu.get(), command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+}
+
 void ClockMenu::Open(HWND owner, Point at, const MenuChoices& choices, bool fromOutside) const {
     const HMENU popup = GetSubMenu(menu.get(), 0);  // owned by menu
     Mark(popup, choices);

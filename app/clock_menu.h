@@ -18,6 +18,8 @@ public:
     // start), the owner takes the foreground while the menu is open, so that the menu closes when
     // the user clicks elsewhere, and gives it back when the menu closes.
     void Open(HWND owner, Point at, const MenuChoices& choices, bool fromOutside) const;
+    // Offers the item of `command` or greys it.
+    void Enable(int command, bool on) const;
 
 private:
     void Mark(HMENU menu, const MenuChoices& choices) const;

@@ -31,14 +31,26 @@ bool ClockPlace::EndDrag() {
     return true;
 }
 
-bool ClockPlace::MouseMoved(WPARAM keys) {
+ClockPlace::Moved ClockPlace::ButtonUp() {
+    const Moved moved{.dragEnded = EndDrag()};
+    ReleaseCapture();
+    return moved;
+}
+
+ClockPlace::Moved ClockPlace::CaptureChanged(HWND newCapture) {
+    return {.dragEnded = newCapture != window && EndDrag()};
+}
+
+ClockPlace::Moved ClockPlace::MouseMoved(WPARAM keys) {
+    Moved moved{.dragEnded = !(keys & MK_LBUTTON) && EndDrag()};
     const std::optional<Point> to =
         placement.Dragging()
             ? placement.DragTo(PointerPosition(), screens)
             : placement.Dodge({(keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0}, screens);
     if (to)
         MoveTo(*to);
-    return to.has_value();
+    moved.leftHome = to && !placement.AtHome();
+    return moved;
 }
 
 void ClockPlace::ReturnHome() {

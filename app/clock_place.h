@@ -25,11 +25,21 @@ public:
     // The dots per inch of the monitor that decides the face's zoom.
     int Dpi() const { return screens.Dpi(placement.ZoomAnchor()); }
 
+    // What a mouse message did to the window's place.
+    struct Moved {
+        bool dragEnded = false;  // a drag ended, whose place is to be kept
+        bool leftHome = false;   // the window moved away from home, dodging the pointer
+    };
+
     void StartDrag();
-    // Ends a drag; true when there was one, whose place is to be kept.
-    bool EndDrag();
-    // Drags the window, or has it dodge the pointer; true when the window moved.
-    bool MouseMoved(WPARAM keys);
+    // The button came up: the drag ends.
+    Moved ButtonUp();
+    // Another window took the mouse (the popup menu, opened with the left button still down), so
+    // the button's release will never reach this one: the drag is over now.
+    Moved CaptureChanged(HWND newCapture);
+    // Drags the window, or has it dodge the pointer. A drag whose button came up where the
+    // window did not see it ends first.
+    Moved MouseMoved(WPARAM keys);
     // A dodged window goes home once the pointer has left it.
     void ReturnHome();
     // The window takes `size`, on the edge where it settles, or grown around `anchor` when given.
@@ -42,6 +52,7 @@ public:
     void FollowFullScreen();
 
 private:
+    bool EndDrag();
     // Moves the window to `at`, and sizes it when given a size. Every move re-asserts
     // always-on-top, except while a full-screen window is in front.
     void MoveTo(Point at, std::optional<Size> size = std::nullopt);

@@ -4,8 +4,9 @@
 #include <cstring>
 
 #include "app/clock_window.h"
+#include "app/display_screens.h"
+#include "model/free_place.h"
 #include "res/resource.h"
-#include "settings/clock_settings.h"
 #include "shell/one_clock.h"
 #include "shell/regional_format.h"
 #include "shell/start_with_windows.h"
@@ -57,11 +58,11 @@ bool ClockProgram::ClaimSession() {
 void ClockProgram::Run() {
     RegisterClockClass(app.Instance(), icon);
     regionTwelveHours = ::RegionUsesTwelveHours();
-    clocks.push_back(std::make_unique<ClockWindow>(*this, app, ClockSettings::Read(settings), now));
-    if (!clocks.front()->Create()) {
-        clocks.clear();
+    savedClocks = SavedClockCount(settings);
+    for (int number = 1; number <= savedClocks; ++number)
+        AddClock(ClockSettings::Read(settings, number));
+    if (clocks.empty())
         return;
-    }
     app.SetMainWindow(clocks.front().get());
     ListenToTheShell();
     StartTicking();
@@ -69,6 +70,15 @@ void ClockProgram::Run() {
     StopListening();
     app.SetMainWindow(nullptr);
     clocks.clear();
+}
+
+bool ClockProgram::AddClock(const ClockSettings& saved) {
+    // In the list while it is made, so that what its start saves holds it.
+    clocks.push_back(std::make_unique<ClockWindow>(*this, app, saved, now));
+    if (clocks.back()->Create())
+        return true;
+    clocks.pop_back();
+    return false;
 }
 
 void ClockProgram::RunMessages() {
@@ -81,6 +91,7 @@ void ClockProgram::RunMessages() {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
+        closed.clear();
     }
 }
 
@@ -239,7 +250,56 @@ bool ClockProgram::BringOpenDialogForward() const {
 
 // Saves where each window really stands, so a clock closed while dodged comes back there.
 void ClockProgram::Save() {
-    clocks.front()->Settings().Write(settings);
+    const int count = static_cast<int>(clocks.size());
+    std::vector<SettingsValue> values = ClockCountValues(count, savedClocks);
+    for (int number = 1; number <= count; ++number) {
+        const std::vector<SettingsValue> clock = clocks[number - 1]->Settings().Values(number);
+        values.insert(values.end(), clock.begin(), clock.end());
+    }
+    if (settings.Write(values))
+        savedClocks = count;
+}
+
+// The new clock shows the same skin at the same size, in local time, where it overlaps no other
+// clock on the monitor of the one it comes from; on a full monitor, it stands on that one.
+void ClockProgram::NewClock(const ClockWindow& from) {
+    const Rect fromRect = WindowRect(from.Handle());
+    std::vector<Rect> taken;
+    for (const auto& clock : clocks)
+        taken.push_back(WindowRect(clock->Handle()));
+    const ClockSettings source = from.Settings();
+    ClockSettings added;
+    added.skinName = source.skinName;
+    added.position =
+        FreePlace(fromRect, DisplayScreens().Nearest(fromRect), taken).value_or(fromRect.Origin());
+    added.zoomChoice = source.zoomChoice;
+    added.time = source.time;
+    if (AddClock(added)) {
+        PaceChanged();
+        Save();
+    }
+}
+
+void ClockProgram::CloseClock(ClockWindow& clock) {
+    if (!SeveralClocks())
+        return;
+    const auto found = std::find_if(clocks.begin(), clocks.end(),
+                                    [&clock](const auto& held) { return held.get() == &clock; });
+    if (found == clocks.end())
+        return;
+    const bool first = found == clocks.begin();
+    if (first)
+        StopListening();
+    closed.push_back(std::move(*found));
+    clocks.erase(found);
+    closed.back()->Destroy();
+    if (first) {
+        // The next clock is the one the shell knows the program by from now on.
+        app.SetMainWindow(clocks.front().get());
+        ListenToTheShell();
+        StartTicking();
+    }
+    Save();
 }
 
 void ClockProgram::EndRun() {

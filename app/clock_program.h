@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/clock_host.h"
+#include "settings/clock_settings.h"
 #include "model/wall_clock.h"
 #include "settings/settings_file.h"
 #include "shell/foreground_watch.h"
@@ -40,6 +41,9 @@ public:
     bool Hear(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void Save() override;
     void EndRun() override;
+    void NewClock(const ClockWindow& from) override;
+    void CloseClock(ClockWindow& clock) override;
+    bool SeveralClocks() const override { return clocks.size() > 1; }
     void PaceChanged() override;
     void WindowChoicesChanged() override;
     bool StartsWithWindows() const override;
@@ -55,6 +59,8 @@ private:
     // Another window came to the foreground, or the foreground window moved.
     static constexpr UINT kForegroundMessage = WM_APP + 3;
 
+    // Makes and shows a clock as `saved` describes it; false when its window could not be made.
+    bool AddClock(const ClockSettings& saved);
     // The window the shell's notices come to: the first clock's.
     HWND ShellWindow() const;
     // Starts the notices of the shell and the icon on the first clock's window.
@@ -81,6 +87,10 @@ private:
     SettingsFile settings;
     UniqueKernelObject session;  // empty unless claimed
     std::vector<std::unique_ptr<ClockWindow>> clocks;
+    // Clocks closed from their own menu: gone from the screen, and destroyed once no handler of
+    // theirs runs.
+    std::vector<std::unique_ptr<ClockWindow>> closed;
+    int savedClocks = 1;               // how many clocks the file holds
     UINT_PTR tickTimer = 0;            // 0: no timer could be started, and the clocks do not tick
     unsigned tickPeriod = 0;           // what the tick timer was last set to, in milliseconds
     std::optional<TrayIcon> trayIcon;  // on the first clock's window

@@ -27,7 +27,9 @@ ClockWindow::ClockWindow(ClockHost& host, Application& app, const ClockSettings&
       place(saved.position, saved.window.Locked(), saved.stepAsideForFullScreen),
       placement(place.Model()),
       timeChoices(saved.time),
-      windowChoices(saved.window) {}
+      windowChoices(saved.window),
+      zone(saved.zone, saved.label),
+      stepAsideForFullScreen(saved.stepAsideForFullScreen) {}
 
 bool ClockWindow::OnInitDialog() {
     Dialog::OnInitDialog();
@@ -39,7 +41,9 @@ bool ClockWindow::OnInitDialog() {
     TakeSeeThrough();
 
     SetTimeFormat();
-    shown.ShowTime(LocalTimeText(now(), timeFormat));  // the first face, until the first tick
+    if (const std::optional<std::string> told = zone.ForgetUnknown())
+        app.ShowMessage(told->c_str(), Handle());      // once: the zone goes with the next save
+    shown.ShowTime(zone.TimeText(now(), timeFormat));  // the first face, until the first tick
     if (!ShowSkin(shown.Name()))
         OnSelectSkin();
     if (!shown.HasFace())
@@ -55,7 +59,12 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         dateTip.Relay(Handle(), message, wParam, lParam);
     switch (message) {
         case WM_SYSCOMMAND:
-            return OnSysCommand(wParam);
+            // The window has no system menu; commands 16 to 31 reach it only when sent from
+            // outside.
+            if ((wParam & 0xFFF0) != 16)
+                return false;
+            AboutDialog(Instance(), Handle()).DoModal();
+            return true;
         case WM_PAINT:
             OnPaint();
             return true;
@@ -66,13 +75,13 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
             place.StartDrag();
             return false;
         case WM_LBUTTONUP:
-            OnLeftButtonUp();
+            TakeMove(place.ButtonUp());
             return false;
         case WM_MOUSEMOVE:
-            OnMouseMove(wParam);
+            TakeMove(place.MouseMoved(wParam));
             return false;
         case WM_CAPTURECHANGED:
-            OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+            TakeMove(place.CaptureChanged(reinterpret_cast<HWND>(lParam)));
             return false;
         case WM_WINDOWPOSCHANGED:
             OnWindowMoved(*reinterpret_cast<const WINDOWPOS*>(lParam));
@@ -91,7 +100,9 @@ bool ClockWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         case WM_NOTIFYFORMAT:
         case WM_NOTIFY:
             // The date's tooltip hides while the clock is away from home, dodging the pointer.
-            return dateTip.Answer(message, wParam, lParam, !placement.AtHome(), result);
+            return dateTip.Answer(message, wParam, lParam, result, [this] {
+                return placement.AtHome() ? zone.Tip(now()) : std::wstring();
+            });
         case WM_ERASEBKGND:
             // The face covers the whole window; erasing first would only make it flicker.
             result = 0;
@@ -116,8 +127,29 @@ bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
         case IDM_EXIT:
             PostMessageA(Handle(), WM_CLOSE, 0, 0);
             return true;
+        case IDOK:
+        case IDCANCEL:
+            // Escape, Enter and the close request all end the run, and save the settings.
+            host.EndRun();
+            return true;
         case IDM_ABOUT:
             AboutDialog(Instance(), Handle()).DoModal();
+            return true;
+        case IDM_TIME_ZONE:
+            if (zone.Choose(Instance(), Handle())) {
+                Resynchronise();
+                host.Save();
+            }
+            return true;
+        case IDM_LABEL:
+            if (zone.EditLabel(Instance(), Handle()))
+                host.Save();
+            return true;
+        case IDM_NEW_CLOCK:
+            host.NewClock(*this);
+            return true;
+        case IDM_CLOSE_CLOCK:
+            host.CloseClock(*this);
             return true;
         default:
             // What neither the clock nor the dialog answers (the help command) is the program's.
@@ -125,17 +157,15 @@ bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
     }
 }
 
-void ClockWindow::OnOK() {
-    host.EndRun();
-}
-
-void ClockWindow::OnCancel() {
-    host.EndRun();
-}
-
 ClockSettings ClockWindow::Settings() const {
-    return {shown.Name(), WindowRect(Handle()).Origin(), shown.ZoomChoice(), timeChoices,
-            windowChoices};
+    return {.skinName = shown.Name(),
+            .position = WindowRect(Handle()).Origin(),
+            .zoomChoice = shown.ZoomChoice(),
+            .time = timeChoices,
+            .window = windowChoices,
+            .stepAsideForFullScreen = stepAsideForFullScreen,
+            .zone = zone.Key(),
+            .label = zone.OwnLabel()};
 }
 
 // The skin and the time
@@ -187,7 +217,7 @@ void ClockWindow::ShowTime(std::string time) {
 // Each tick shows the second (or minute) it finds, if the face does not show it yet.
 void ClockWindow::Tick(WallTime time) {
     if (ticker.TakeNew(time))
-        ShowTime(LocalTimeText(time, timeFormat));
+        ShowTime(zone.TimeText(time, timeFormat));
     place.ReturnHome();
     place.FollowFullScreen();
 }
@@ -213,28 +243,11 @@ void ClockWindow::OnPaint() {
         PaintPlainText(Handle(), paint.Dc(), shown.Time());
 }
 
-void ClockWindow::OnLeftButtonUp() {
-    EndDrag();
-    ReleaseCapture();
-}
-
-// Another window took the mouse (the popup menu, opened with the left button still down), so
-// the button's release will never reach the clock: the drag is over now.
-void ClockWindow::OnCaptureChanged(HWND newCapture) {
-    if (newCapture != Handle())
-        EndDrag();
-}
-
-void ClockWindow::EndDrag() {
-    if (place.EndDrag())
+void ClockWindow::TakeMove(ClockPlace::Moved moved) {
+    if (moved.dragEnded)
         host.Save();
-}
-
-void ClockWindow::OnMouseMove(WPARAM keys) {
-    if (placement.Dragging() && !(keys & MK_LBUTTON))
-        EndDrag();  // the button came up where the clock did not see it
     // A dodged clock looks for the pointer to leave its home every second, whatever its face.
-    if (place.MouseMoved(keys) && !placement.AtHome())
+    if (moved.leftHome)
         host.PaceChanged();
 }
 
@@ -278,6 +291,7 @@ void ClockWindow::OnRightButtonDown(WPARAM keys, LPARAM point) {
 }
 
 void ClockWindow::OpenMenu(Point at, bool fromOutside) {
+    menu.Enable(IDM_CLOSE_CLOCK, host.SeveralClocks());
     menu.Open(Handle(), at, MenuChoicesNow(), fromOutside);
 }
 
@@ -310,7 +324,9 @@ bool ClockWindow::Choose(int command) {
             SetZoomChoice(choices.zoomChoice);
             break;
         case MenuPart::Time:
-            SetTimeChoices(choices.time);
+            timeChoices = choices.time;  // the face changes at once
+            TakeTimeFormat();
+            host.Save();
             break;
         case MenuPart::Window:
             SetWindowChoices(choices.window);
@@ -333,12 +349,6 @@ void ClockWindow::SetDockMode(DockMode mode) {
 void ClockWindow::SetZoomChoice(int choice) {
     shown.SetZoomChoice(choice);
     TakeFit(shown.Fit(placement.Mode(), place.Dpi()));
-    host.Save();
-}
-
-void ClockWindow::SetTimeChoices(const TimeChoices& choices) {
-    timeChoices = choices;
-    TakeTimeFormat();
     host.Save();
 }
 
@@ -383,13 +393,5 @@ bool ClockWindow::BringOpenDialogForward() {
     if (IsWindowEnabled(Handle()))
         return false;
     SetForegroundWindow(GetLastActivePopup(Handle()));
-    return true;
-}
-
-// The window has no system menu; commands 16 to 31 reach it only when sent from outside.
-bool ClockWindow::OnSysCommand(WPARAM command) {
-    if ((command & 0xFFF0) != 16)
-        return false;
-    AboutDialog(Instance(), Handle()).DoModal();
     return true;
 }

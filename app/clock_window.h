@@ -10,6 +10,7 @@
 #include "app/clock_host.h"
 #include "app/clock_menu.h"
 #include "app/clock_place.h"
+#include "app/clock_zone.h"
 #include "app/date_tip.h"
 #include "app/face_presenter.h"
 #include "app/shown_skin.h"
@@ -64,9 +65,6 @@ private:
     bool OnInitDialog() override;
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
-    // Escape, Enter and the close request all end the run, and save the settings.
-    void OnOK() override;
-    void OnCancel() override;
 
     // The skin and the time
     // Shows the skin `name`, or tells the user why it cannot and keeps the skin shown before.
@@ -82,11 +80,8 @@ private:
     void OnPaint();
 
     // Placement
-    void OnLeftButtonUp();
-    void OnMouseMove(WPARAM keys);
-    void OnCaptureChanged(HWND newCapture);
-    // Ends a drag, and keeps the place it came to.
-    void EndDrag();
+    // Keeps the place a drag came to, and ticks a dodged clock every second.
+    void TakeMove(ClockPlace::Moved moved);
     void OnWindowMoved(const WINDOWPOS& moved);
     // A monitor came or went, or a resolution, a work area or the DPI changed; a DPI change may
     // come with the window system's `suggested` place for the window.
@@ -100,13 +95,10 @@ private:
     bool Choose(int command);
     void SetDockMode(DockMode mode);
     void SetZoomChoice(int choice);
-    // The Time menu: a choice changes the face at once and is saved.
-    void SetTimeChoices(const TimeChoices& choices);
     // The window's choices take effect at once and are saved.
     void SetWindowChoices(const WindowChoices& choices);
     // Draws the window at the chosen opacity and lets clicks through it or not.
     void TakeSeeThrough();
-    bool OnSysCommand(WPARAM command);
 
     ClockHost& host;
     Application& app;
@@ -122,5 +114,7 @@ private:
     TimeFormat timeFormat;
     Ticker ticker;
     DateTip dateTip;
-    bool regrowing = false;  // the window takes a new zoom's size
+    ClockZone zone;
+    bool stepAsideForFullScreen;  // as the file has it, kept for the next save
+    bool regrowing = false;       // the window takes a new zoom's size
 };

@@ -2,7 +2,11 @@
 
 #include <commctrl.h>
 
-#include "shell/regional_format.h"
+namespace {
+
+constexpr int kTipWidth = 600;
+
+}  // namespace
 
 void DateTip::Create(HWND clock) {
     const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
@@ -21,6 +25,8 @@ void DateTip::Create(HWND clock) {
     tool.uId = reinterpret_cast<UINT_PTR>(clock);
     tool.lpszText = LPSTR_TEXTCALLBACKW;
     SendMessageW(tip.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    // A width of its own makes the tip break its lines where the text does.
+    SendMessageW(tip.get(), TTM_SETMAXTIPWIDTH, 0, kTipWidth);
 }
 
 void DateTip::Relay(HWND clock, UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -30,7 +36,8 @@ void DateTip::Relay(HWND clock, UINT message, WPARAM wParam, LPARAM lParam) cons
     SendMessageW(tip.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
-bool DateTip::Answer(UINT message, WPARAM wParam, LPARAM lParam, bool hidden, LRESULT& result) {
+bool DateTip::Answer(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result,
+                     const std::function<std::wstring()>& text) {
     if (!tip)
         return false;
     // Asked as the tool is added: the clock is an ANSI window, but a date in the user's format
@@ -42,9 +49,8 @@ bool DateTip::Answer(UINT message, WPARAM wParam, LPARAM lParam, bool hidden, LR
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     if (message != WM_NOTIFY || header->hwndFrom != tip.get() || header->code != TTN_GETDISPINFOW)
         return false;
-    // A tip without text does not show.
-    text = hidden ? std::wstring() : LongDateToday();
-    reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = text.data();
+    shownText = text();
+    reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = shownText.data();
     result = 0;
     return true;
 }

@@ -1,8 +1,10 @@
 #pragma once
-// The tooltip that tells today's date while the pointer rests on the clock.
+// The tooltip that tells the date, and where the clock is elsewhere its place, while the pointer
+// rests on the clock.
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "win/unique_handle.h"
@@ -16,12 +18,13 @@ public:
     // the window's properties to every message, the timer's included.
     void Relay(HWND clock, UINT message, WPARAM wParam, LPARAM lParam) const;
 
-    // Answers what the tip asks the clock: how it is to notify, and the text to show, which is
-    // the date of the moment it asks, so that it follows midnight, or nothing while `hidden`.
-    // Returns whether the message was the tip's, with the answer in `result`.
-    bool Answer(UINT message, WPARAM wParam, LPARAM lParam, bool hidden, LRESULT& result);
+    // Answers what the tip asks the clock: how it is to notify, and the text to show, which
+    // `text` gives at the moment it asks, so that the date follows midnight; a tip without text
+    // does not show. Returns whether the message was the tip's, with the answer in `result`.
+    bool Answer(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result,
+                const std::function<std::wstring()>& text);
 
 private:
     UniqueWindow tip;
-    std::wstring text;  // the tip reads it after the notification
+    std::wstring shownText;  // the tip reads it after the notification
 };

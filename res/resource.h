@@ -52,6 +52,11 @@
 #define IDM_HOURS_12 32794
 #define IDM_SHOW_SECONDS 32795
 #define IDM_BLINKING_COLON 32796
+// The clocks: another one, each one's zone and label, and closing one.
+#define IDM_NEW_CLOCK 32797
+#define IDM_TIME_ZONE 32798
+#define IDM_LABEL 32799
+#define IDM_CLOSE_CLOCK 32800
 
 // The framework's standard help command
 #define IDM_HELP 57670

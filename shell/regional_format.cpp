@@ -29,12 +29,29 @@ std::wstring FormatNow(Format format) {
 
 }  // namespace
 
-std::wstring LongDateToday() {
-    // No date given: the local date of this moment.
-    return FormatNow([](wchar_t* text, int size) {
-        return GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr, text,
-                               size, nullptr);
+namespace {
+
+// `date` written long, or the local date of this moment where none is given.
+std::wstring LongDateOf(const SYSTEMTIME* date) {
+    return FormatNow([date](wchar_t* text, int size) {
+        return GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_LONGDATE, date, nullptr, text, size,
+                               nullptr);
     });
+}
+
+}  // namespace
+
+std::wstring LongDateToday() {
+    return LongDateOf(nullptr);
+}
+
+std::wstring LongDate(const CivilTime& time) {
+    SYSTEMTIME date{};
+    date.wYear = static_cast<WORD>(time.year);
+    date.wMonth = static_cast<WORD>(time.month);
+    date.wDayOfWeek = static_cast<WORD>(time.weekday);
+    date.wDay = static_cast<WORD>(time.day);
+    return LongDateOf(&date);
 }
 
 std::wstring TimeNow() {

@@ -34,14 +34,14 @@ void VisitZones(Visit visit) {
 
 // The zone's "Display" text, or its key when the registry has none to give. The system's names
 // are under 100 characters.
-std::wstring DisplayName(const wchar_t* key) {
+std::wstring DisplayName(const wchar_t* key, const wchar_t* fallback) {
     const std::wstring path =
         std::wstring(L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones\\") + key;
     wchar_t name[256] = {};
     DWORD bytes = sizeof name;
     if (RegGetValueW(HKEY_LOCAL_MACHINE, path.c_str(), L"Display", RRF_RT_REG_SZ, nullptr, name,
                      &bytes) != ERROR_SUCCESS)
-        return key;
+        return fallback;
     return name;
 }
 
@@ -55,7 +55,8 @@ ZoneChange ToZoneChange(const SYSTEMTIME& change) {
 std::vector<TimeZone> SystemTimeZones() {
     std::vector<TimeZone> zones;
     VisitZones([&zones](const DYNAMIC_TIME_ZONE_INFORMATION& zone) {
-        zones.push_back({Narrow(zone.TimeZoneKeyName), Narrow(DisplayName(zone.TimeZoneKeyName)),
+        zones.push_back({Narrow(zone.TimeZoneKeyName),
+                         Narrow(DisplayName(zone.TimeZoneKeyName, zone.TimeZoneKeyName)),
                          static_cast<int>(zone.Bias)});
         return false;
     });
@@ -82,4 +83,8 @@ std::optional<ZoneRules> ZoneRulesForYear(const std::string& key, int year) {
         return true;
     });
     return found;
+}
+
+std::string TimeZoneDisplayName(const std::string& key) {
+    return key.empty() ? std::string() : Narrow(DisplayName(Widen(key).c_str(), L""));
 }

@@ -20,3 +20,5 @@ std::vector<TimeZone> SystemTimeZones();
 // What the zone of registry key `key` keeps in `year`; nothing for a key the system does not
 // know, or a year outside 1 to 65535.
 std::optional<ZoneRules> ZoneRulesForYear(const std::string& key, int year);
+// The display name of the zone of registry key `key`; empty for a key the system does not know.
+std::string TimeZoneDisplayName(const std::string& key);
