@@ -697,7 +697,7 @@ class ClockSession:
     def reference_menu(self, x, y, items):
         """Opens a popup menu of the driver's own at (x, y) and captures the screen while it is
         open: the window system draws it as it draws the clock's menu, so it shows what that
-        menu should look like. items: texts, "-" for a separator, a leading "+" for a check
+        menu should look like. items: texts, "-" for a separator, a leading "+" for a check, "~" for a greyed item
         mark, a leading "*" for a group's chosen item, a leading ">" for a submenu. Returns the
         screenshot and the driver's answer: "rect", the menu window's screen rectangle, and
         "items", one screen rectangle per item."""

@@ -17,9 +17,10 @@ from harness import (WM_CLOSE, WM_COMMAND, ClockSession, turned_anticlockwise, t
 
 SCREEN = (1024, 768)
 # ">" marks a submenu.
-ITEMS = ["&Select Skin...", "-", "&Floating", "Dock &Left", "Dock &Right", "Dock &Top", "-",
-         ">Size", ">&Time", ">&Opacity", "&Auto Move", "&Lock Position", "Click &Through", "-",
-         "Start with &Windows", "Notification Area &Icon", "-", "A&bout Zentrix...", "&Exit"]
+ITEMS = ["&Select Skin...", "Time &Zone...", "&Label...", "-", "&Floating", "Dock &Left",
+         "Dock &Right", "Dock &Top", "-", ">Size", ">&Time", ">&Opacity", "&Auto Move",
+         "&Lock Position", "Click &Through", "-", "Start with &Windows", "Notification Area &Icon",
+         "-", "A&bout Zentrix...", "-", "&New Clock", "~&Close Clock", "&Exit"]
 TIME_ITEMS = ["&24-hour", "&12-hour", "&Automatic", "-", "Show &Seconds", "&Blinking Colon"]
 TOP, LEFT, RIGHT, FLOATING, AUTO_MOVE = "Dock &Top", "Dock &Left", "Dock &Right", "&Floating", \
     "&Auto Move"
@@ -27,6 +28,7 @@ START = "Start with &Windows"
 LOCK, CLICK_THROUGH, ICON = "&Lock Position", "Click &Through", "Notification Area &Icon"
 OPACITY_COMMANDS = {90: 32787, 75: 32788, 50: 32789, 25: 32790}
 IDM_TRAY_ICON = 32791
+IDM_NEW_CLOCK, IDM_TIME_ZONE, IDM_LABEL, IDM_CLOSE_CLOCK = 32797, 32798, 32799, 32800
 TRAY_ICON_MESSAGE = 0x8002  # WM_APP + 2, with the shell's mouse message in lParam
 WM_SYSCOMMAND, SC_MINIMIZE, WS_MINIMIZE = 0x0112, 0xF020, 0x20000000
 WM_LBUTTONUP, WM_RBUTTONUP, WS_EX_TRANSPARENT = 0x0202, 0x0205, 0x20
@@ -408,6 +410,54 @@ class MenuTest(unittest.TestCase):
         self.assertTrue(self.clock.wait_exit(), "the clock still runs after Exit")
         self.assertEqual(self.clock.settings(), {"position": {"x": "12", "y": "0"},
                                                  "skin": {"name": WIDE[0]}})
+
+    # -- several clocks ----------------------------------------------------------------------
+
+    def clocks(self):
+        """The visible clock windows, the first one's first."""
+        found = [w for w in self.clock.driver("windows")["windows"]
+                 if w["visible"] and w["class"] == "ZentrixClock"]
+        return sorted(found, key=lambda w: w["hwnd"] != self.clock.hwnd)
+
+    def answer_dialog(self, clock, command, title, typed):
+        """Opens the dialog of a clock's command, types into its focused box and presses Enter."""
+        self.clock.driver("post", clock["hwnd"], WM_COMMAND, command, 0)
+        dialog = self.clock.wait_for_window(title)
+        self.clock.focus(dialog["hwnd"])
+        self.clock.xdotool("type", "--delay", "50", typed)
+        self.clock.xdotool("key", "Return")
+        self.assertTrue(self.clock.wait_for(lambda: self.clock.top_window(title) is None, 5))
+
+    def test_a_new_clock_keeps_its_zone_label_and_place_and_closes(self):
+        self.start(300)
+        self.clock.send(WM_COMMAND, IDM_NEW_CLOCK)
+        self.assertTrue(self.clock.wait_for(lambda: len(self.clocks()) == 2, 5))
+        first, second = self.clocks()
+        # Beside the first on the same edge, the same skin at the same size.
+        self.assertEqual(second["rect"], [500, 0, 700, 40])
+        self.answer_dialog(second, IDM_TIME_ZONE, "Time Zone", "Tokyo")
+        self.answer_dialog(second, IDM_LABEL, "Label", "Osaka")
+        self.clock.send(WM_CLOSE)
+        self.assertTrue(self.clock.wait_exit(), "the clocks still run after the close")
+        saved = self.clock.settings()
+        self.assertEqual(saved["clocks"], {"count": "2"})
+        self.assertEqual(saved["display.2"], {"zone": "Tokyo Standard Time", "label": "Osaka"})
+        self.assertEqual(saved["position.2"], {"x": "500", "y": "0"})
+        self.assertEqual(saved["position"], {"x": "300", "y": "0"})
+
+        # A restart brings both back where they were; closing one leaves the other, and the file
+        # as one clock's.
+        self.clock.park_pointer()
+        self.clock.start()
+        self.assertTrue(self.clock.wait_for(lambda: len(self.clocks()) == 2, 10))
+        self.assertEqual([w["rect"] for w in self.clocks()],
+                         [[300, 0, 500, 40], [500, 0, 700, 40]])
+        self.clock.driver("send", self.clocks()[1]["hwnd"], WM_COMMAND, IDM_CLOSE_CLOCK, 0)
+        self.assertTrue(self.clock.wait_for(lambda: len(self.clocks()) == 1, 5))
+        self.clock.send(WM_CLOSE)
+        self.assertTrue(self.clock.wait_exit())
+        self.assertEqual(self.clock.settings(), {"position": {"x": "300", "y": "0"},
+                                                 "skin": {"name": TILES[0]}})
 
 
 if __name__ == "__main__":

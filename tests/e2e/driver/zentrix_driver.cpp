@@ -502,9 +502,11 @@ int ShowMenu(const std::vector<const char*>& args) {
         }
         const bool checked = item.front() == '+';
         const bool radio = item.front() == '*';
-        const std::string text(checked || radio ? item.substr(1) : item);
-        AppendMenuA(menu.get(), MF_STRING | (checked ? MF_CHECKED : MF_UNCHECKED), id,
-                    text.c_str());
+        const bool greyed = item.front() == '~';
+        const std::string text(checked || radio || greyed ? item.substr(1) : item);
+        AppendMenuA(menu.get(),
+                    MF_STRING | (checked ? MF_CHECKED : MF_UNCHECKED) | (greyed ? MF_GRAYED : 0),
+                    id, text.c_str());
         if (radio)
             CheckMenuRadioItem(menu.get(), id, id, id, MF_BYCOMMAND);
         ++id;
