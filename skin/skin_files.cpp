@@ -7,6 +7,18 @@ SkinValues ReadSkinValues(const SkinConfig& config) {
     config.GetInt("Transparency", "B", settings.blue);
     config.GetString("Bitmaps", "Background", settings.background);
     config.GetInt("Bitmaps", "Trans", settings.trans);
+    int x = 0, y = 0, width = 0, height = 0;
+    // Beyond any background the loader takes: the sums of a hostile file's values stay in range.
+    constexpr int kFarthest = 1 << 16;
+    const auto within = [](int value) { return value >= 0 && value <= kFarthest; };
+    if (config.GetInt("Label", "X", x) && config.GetInt("Label", "Y", y) &&
+        config.GetInt("Label", "Width", width) && config.GetInt("Label", "Height", height) &&
+        within(x) && within(y) && within(width) && within(height))
+        settings.labelArea = Rect::At({x, y}, {width, height});
+    int red = 0, green = 0, blue = 0;
+    if (config.GetInt("Label", "R", red) && config.GetInt("Label", "G", green) &&
+        config.GetInt("Label", "B", blue))
+        settings.labelColour = MakeColorValue(red, green, blue);
     return settings;
 }
 

@@ -2,6 +2,7 @@
 // What a skin folder holds as the clock reads it: the paths of its files and the settings its
 // config.ini gives, with the defaults for whatever it leaves out.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,10 @@ struct SkinValues {
     int blue = 255;
     std::string background = "back";  // base name of the background file, without ".png"/".bmp"
     int trans = 0;                    // exactly 1: the window shape follows every painted face
+    // Where a clock's label goes on the upright background, when the skin names all four of
+    // [Label] X, Y, Width and Height; and its text's colour, when the skin names R, G and B there.
+    std::optional<Rect> labelArea;
+    std::optional<ColorValue> labelColour;
 
     // The transparency colour: the pixels of this colour are cut out of the window.
     ColorValue KeyColor() const { return MakeColorValue(red, green, blue); }

@@ -15,11 +15,12 @@ struct KnownSection {
     std::vector<std::string_view> keys;
 };
 
-const std::array<KnownSection, 3>& KnownSections() {
-    static const std::array<KnownSection, 3> sections{{
+const std::array<KnownSection, 4>& KnownSections() {
+    static const std::array<KnownSection, 4> sections{{
         {"Transparency", {"R", "G", "B"}},
         {"Bitmaps", {"Background", "Trans"}},
         {"Digits", {"R", "G", "B"}},
+        {"Label", {"X", "Y", "Width", "Height", "R", "G", "B"}},
     }};
     return sections;
 }

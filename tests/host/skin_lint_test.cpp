@@ -117,6 +117,21 @@ TEST(SkinValuesTest, DefaultsStandForWhatTheConfigLeavesOut) {
     EXPECT_EQ(some.trans, 0);
 }
 
+// The label's area takes all four keys, in range; its colour all three.
+TEST(SkinValuesTest, ALabelAreaAndColourOnlyWhenWholeAndInRange) {
+    const SkinValues whole =
+        ReadSkinValues(ConfigOf("[Label]\nX=4\nY=50\nWidth=200\nHeight=12\nR=1\nG=2\nB=3\n"));
+    EXPECT_EQ(whole.labelArea, (Rect{4, 50, 204, 62}));
+    EXPECT_EQ(whole.labelColour, MakeColorValue(1, 2, 3));
+    for (const char* broken :
+         {"[Label]\nX=4\nY=50\nWidth=200\nR=1\nG=2\n", "[Label]\nX=-1\nY=0\nWidth=2\nHeight=2\n",
+          "[Label]\nX=2147483647\nY=0\nWidth=2147483647\nHeight=2\n"}) {
+        const SkinValues values = ReadSkinValues(ConfigOf(broken));
+        EXPECT_EQ(values.labelArea, std::nullopt) << broken;
+        EXPECT_EQ(values.labelColour, std::nullopt) << broken;
+    }
+}
+
 TEST(SkinValuesTest, PathsAreJoinedLiterallyWithABackslash) {
     EXPECT_EQ(SkinConfigPath("100%s"), "100%s\\config.ini");
     EXPECT_EQ(SkinImagePath("a b", "sub\\back"), "a b\\sub\\back.bmp");
