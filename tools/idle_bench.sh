@@ -2,7 +2,8 @@
 # What the running clock costs while it just ticks: Zentrix.exe on a virtual screen beside
 # `xclock -digital -update 1`, once with the default skin (back2), once with back2 without
 # seconds (its face changes, and its timer fires, once a minute), once with neon, whose window
-# shape follows its digits, and once with glass, an alpha skin shown as a layered window; then, for the floor under them, bench/idle_floor.cpp, a Wine window
+# shape follows its digits, and once with glass, an alpha skin shown as a layered window; two
+# and four clocks of back2 in one program, which tick together; then, for the floor under them, bench/idle_floor.cpp, a Wine window
 # that only ticks once a second and fills a small square from each tick. After a warm-up,
 # the CPU time of the measured program, of its wineserver, of the prefix's other Wine processes,
 # of xclock and of the X server is taken over a measured span (60 s unless ZENTRIX_IDLE_SECONDS
@@ -145,6 +146,21 @@ measure() {
     wineserver -w
 }
 
+# Measures $1 clocks of back2 in one program, side by side on the top edge.
+measure_clocks() {
+    local count=$1 run="$scratch/run-clocks-$1" number settings="$WINEPREFIX/drive_c/windows/Zentrix.INI"
+    title="$count clocks of back2 in one program"
+    mkdir -p "$run"
+    cp -r skins/. "$run/"
+    printf '[clocks]\r\ncount=%s\r\n[skin]\r\nname=back2\r\n[position]\r\nx=0\r\ny=0\r\n' \
+        "$count" >"$settings"
+    for number in $(seq 2 "$count"); do
+        printf '[skin.%s]\r\nname=back2\r\n[position.%s]\r\nx=%s\r\ny=0\r\n' \
+            "$number" "$number" $(((number - 1) * 250)) >>"$settings"
+    done
+    measure "$run" "$repo/build/windows/Zentrix.exe"
+}
+
 # Measures the clock with one skin, titled $2, with the lines of its settings file's [display]
 # section that follow.
 measure_clock() {
@@ -160,6 +176,8 @@ measure_clock() {
 
 echo "Load before: $(cut -d' ' -f1-3 /proc/loadavg) (1, 5, 15 minutes); $(nproc) CPUs"
 measure_clock back2 "Skin back2"
+measure_clocks 2
+measure_clocks 4
 measure_clock back2 "Skin back2 without seconds" seconds=0
 measure_clock neon "Skin neon"
 measure_clock glass "Skin glass (alpha, layered)"
