@@ -42,7 +42,8 @@ bool ClockWindow::OnInitDialog() {
 
     SetTimeFormat();
     if (const std::optional<std::string> told = zone.ForgetUnknown())
-        app.ShowMessage(told->c_str(), Handle());      // once: the zone goes with the next save
+        app.ShowMessage(told->c_str(), Handle());  // once: the zone goes with the next save
+    shown.SetLabel(zone.Label());
     shown.ShowTime(zone.TimeText(now(), timeFormat));  // the first face, until the first tick
     if (!ShowSkin(shown.Name()))
         OnSelectSkin();
@@ -136,14 +137,10 @@ bool ClockWindow::OnCommand(int id, int notifyCode, HWND control) {
             AboutDialog(Instance(), Handle()).DoModal();
             return true;
         case IDM_TIME_ZONE:
-            if (zone.Choose(Instance(), Handle())) {
-                Resynchronise();
-                host.Save();
-            }
-            return true;
         case IDM_LABEL:
-            if (zone.EditLabel(Instance(), Handle()))
-                host.Save();
+            if (id == IDM_TIME_ZONE ? zone.Choose(Instance(), Handle())
+                                    : zone.EditLabel(Instance(), Handle()))
+                TakeZone();
             return true;
         case IDM_NEW_CLOCK:
             host.NewClock(*this);
@@ -181,6 +178,14 @@ bool ClockWindow::ShowSkin(const std::string& name) {
     return true;
 }
 
+// The face takes the label, which may add a strip below it, and the time there.
+void ClockWindow::TakeZone() {
+    shown.SetLabel(zone.Label());
+    TakeFit(shown.Fit(placement.Mode(), place.Dpi()));
+    Resynchronise();
+    host.Save();
+}
+
 void ClockWindow::OnSelectSkin() {
     SkinSelectDialog chooser(Instance(), Handle(), shown.Name(), SkinNames(app.ExeFolder()));
     if (chooser.DoModal() == IDOK && ShowSkin(chooser.selectedSkin))
@@ -202,22 +207,17 @@ void ClockWindow::TakeFit(std::optional<SkinFit> fit, std::optional<Point> ancho
     presenter.TakeFace(shown.IsAlpha());
 }
 
-void ClockWindow::ShowTime(std::string time) {
-    FaceChange change = shown.ShowTime(std::move(time));
-    if (!shown.HasFace()) {
-        InvalidateRect(Handle(), nullptr, FALSE);  // the plain text face, drawn whole
-        return;
-    }
-    if (change.area.IsEmpty())
-        return;
-    presenter.TakeShape(std::move(change.shape), false);
-    presenter.Show(change.area);
-}
-
 // Each tick shows the second (or minute) it finds, if the face does not show it yet.
 void ClockWindow::Tick(WallTime time) {
-    if (ticker.TakeNew(time))
-        ShowTime(zone.TimeText(time, timeFormat));
+    if (ticker.TakeNew(time)) {
+        FaceChange change = shown.ShowTime(zone.TimeText(time, timeFormat));
+        if (!shown.HasFace()) {
+            InvalidateRect(Handle(), nullptr, FALSE);  // the plain text face, drawn whole
+        } else if (!change.area.IsEmpty()) {
+            presenter.TakeShape(std::move(change.shape), false);
+            presenter.Show(change.area);
+        }
+    }
     place.ReturnHome();
     place.FollowFullScreen();
 }

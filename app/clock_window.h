@@ -72,8 +72,8 @@ private:
     // Offers the skin folders of the working directory and of the program's, and shows the one
     // chosen.
     void OnSelectSkin();
+    void TakeZone();
     void TakeFit(std::optional<SkinFit> fit, std::optional<Point> anchor = std::nullopt);
-    void ShowTime(std::string time);
     // The format as the choices and the user's region have it, without a tick.
     void SetTimeFormat();
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "face/labelled_background.h"
 #include "face/zoom.h"
 #include "skin/skin_folders.h"
 
@@ -40,9 +41,11 @@ std::optional<SkinFit> ShownSkin::Reload(DockMode mode, int dpi) {
 std::optional<SkinFit> ShownSkin::Fit(DockMode mode, int dpi) {
     if (!HasFace())
         return std::nullopt;
+    labelled = LabelledBackground(skin, label);
     const int zoom = WantedZoom(mode, dpi);
-    face.Show(skin.background, skin.glyphs, mode, zoom,
-              skin.alpha ? GlyphBlend::Over : GlyphBlend::Keyed);
+    face.Show(FaceBackground(), skin.glyphs, mode, zoom,
+              skin.alpha ? GlyphBlend::Over : GlyphBlend::Keyed,
+              Size{skin.background.Width(), skin.background.Height()});
     // A fixed shape is the background's alone, cut before any glyph is stamped.
     face.Update(ShapeFollowsFace() ? time : std::string());
     const Size turned = TurnedSize(mode);
@@ -52,7 +55,7 @@ std::optional<SkinFit> ShownSkin::Fit(DockMode mode, int dpi) {
 }
 
 Size ShownSkin::TurnedSize(DockMode mode) const {
-    const Size upright{skin.background.Width(), skin.background.Height()};
+    const Size upright{FaceBackground().Width(), FaceBackground().Height()};
     return TurnFor(mode) ? Size{upright.height, upright.width} : upright;
 }
 

@@ -66,6 +66,8 @@ public:
     }
     // Takes the Size menu's choice: 0 for automatic, else 1 to kMaxZoom. Fit shows it.
     void SetZoomChoice(int choice) { zoomChoice = choice; }
+    // Takes the clock's label, none when empty. Fit shows it.
+    void SetLabel(std::string text) { label = std::move(text); }
 
     // Makes the next ShowTime compose the whole face anew, as after a jump of the time.
     void ComposeWholeNext() { face.Reset(); }
@@ -73,6 +75,10 @@ public:
     FaceChange ShowTime(std::string newTime);
 
 private:
+    // The background the face is composed on: the skin's, or the skin's with the label.
+    const PixelImage& FaceBackground() const {
+        return labelled.IsEmpty() ? skin.background : labelled;
+    }
     // The size of the skin's face turned for `mode`, before any zoom.
     Size TurnedSize(DockMode mode) const;
     int WantedZoom(DockMode mode, int dpi) const;
@@ -84,8 +90,10 @@ private:
     const std::string programFolder;
     std::string name;
     std::optional<int> zoomChoice;
-    Skin skin;       // upright
-    ClockFace face;  // draws with skin's pictures
+    Skin skin;  // upright
+    std::string label;
+    PixelImage labelled;  // the skin's background with the label; empty without one
+    ClockFace face;       // draws with skin's pictures and FaceBackground
     std::string time;
     // Asking the window for its shape would cost a round trip to the window server a tick.
     UniqueRegion shape;

@@ -6,8 +6,9 @@
 
 void ClockFace::Show(const PixelImage& newBackground,
                      const std::array<PixelImage, kGlyphCount>& newGlyphs, DockMode newMode,
-                     int newZoom, GlyphBlend newBlend) {
+                     int newZoom, GlyphBlend newBlend, std::optional<Size> newGlyphArea) {
     background = &newBackground;
+    glyphArea = newGlyphArea;
     glyphs = &newGlyphs;
     mode = newMode;
     zoom = newZoom;
@@ -42,12 +43,13 @@ Rect ClockFace::Update(std::string_view time) {
         spans[i] = (*glyphs)[i].Pixels();
         sizes[i] = {(*glyphs)[i].Width(), (*glyphs)[i].Height()};
     }
-    std::vector<GlyphPlacement> wanted = LayoutGlyphs(time, frame, sizes);
+    const Size glyphFrame = glyphArea.value_or(frame);
+    std::vector<GlyphPlacement> wanted = LayoutGlyphs(time, glyphFrame, sizes);
     UprightCells upright(face.Pixels(), background->Pixels(), blend);
     TransformedCells transformed(face.Pixels(), background->Pixels(), angle, zoom, cell, blend);
     FaceCells& cells = angle || zoom != 1 ? static_cast<FaceCells&>(transformed)
                                           : static_cast<FaceCells&>(upright);
-    const Rect restamped = RestampGlyphs(cells, frame, spans, *shown, wanted);
+    const Rect restamped = RestampGlyphs(cells, glyphFrame, spans, *shown, wanted);
     *shown = std::move(wanted);
     if (changed.IsEmpty())
         changed = restamped;

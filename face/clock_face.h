@@ -20,11 +20,14 @@
 class ClockFace {
 public:
     // Draws from now on with `background` and `glyphs`, stamped as `blend` says, turned for
-    // `mode` and grown by `zoom`, every skin pixel a zoom x zoom block. The pictures are
-    // borrowed: they must live as long as the face draws with them. The next Update composes the
-    // whole face.
+    // `mode` and grown by `zoom`, every skin pixel a zoom x zoom block. The glyphs are laid out
+    // on the part of the background of `glyphArea` size at its top-left, the whole of it unless
+    // given: a label's strip below the skin's background holds none. The pictures are borrowed:
+    // they must live as long as the face draws with them. The next Update composes the whole
+    // face.
     void Show(const PixelImage& background, const std::array<PixelImage, kGlyphCount>& glyphs,
-              DockMode mode, int zoom = 1, GlyphBlend blend = GlyphBlend::Keyed);
+              DockMode mode, int zoom = 1, GlyphBlend blend = GlyphBlend::Keyed,
+              std::optional<Size> glyphArea = std::nullopt);
     // Brings the face to `time`. Returns the part of the face, in its own coordinates, that
     // changed: all of it after Show or Reset, or when the background changed its size; nothing
     // before any Show.
@@ -48,6 +51,7 @@ private:
     DockMode mode = DockTop;
     int zoom = 1;
     GlyphBlend blend = GlyphBlend::Keyed;
+    std::optional<Size> glyphArea;
     PixelImage face;
     // The line of glyphs on the face; none while the face is to be composed anew.
     std::optional<std::vector<GlyphPlacement>> shown;

@@ -57,10 +57,17 @@ _LIGHT_LENGTH = bmp.length(0.45, 0.9)
 LIGHT = (-0.45 / _LIGHT_LENGTH, -0.9 / _LIGHT_LENGTH)  # towards the light, upper left
 
 
-def write_skin(name, key, trans, background, glyphs, indicators):
+def label_lines(area):
+    """The [Label] section of a config.ini: where a clock's label goes on the background."""
+    if area is None:
+        return []
+    return ["", "[Label]"] + ["%s=%d" % pair for pair in zip(("X", "Y", "Width", "Height"), area)]
+
+
+def write_skin(name, key, trans, background, glyphs, indicators, label=None):
     folder = os.path.join(SKINS_DIR, name)
     lines = ["[Transparency]", "R=%d" % key[0], "G=%d" % key[1], "B=%d" % key[2], "",
-             "[Bitmaps]", "Background=back", "Trans=%d" % trans]
+             "[Bitmaps]", "Background=back", "Trans=%d" % trans] + label_lines(label)
     os.makedirs(folder, exist_ok=True)
     with open(os.path.join(folder, "config.ini"), "wb") as f:
         f.write("".join(line + "\r\n" for line in lines).encode("ascii"))
@@ -258,7 +265,8 @@ def back2_indicator(letter):
 def make_back2():
     glyphs = [back2_digit(d) for d in range(10)] + [back2_colon()]
     indicators = [back2_indicator(letter) for letter in "AP"]
-    write_skin("back2", MAGENTA, 0, back2_background(), glyphs, indicators)
+    # The band below the digits, inside the pill.
+    write_skin("back2", MAGENTA, 0, back2_background(), glyphs, indicators, (30, 50, 160, 12))
 
 
 # --- neon --------------------------------------------------------------------------------------
@@ -622,8 +630,9 @@ def glass_background():
 def make_glass():
     folder = os.path.join(SKINS_DIR, "glass")
     os.makedirs(folder, exist_ok=True)
+    lines = ["[Bitmaps]", "Background=back"] + label_lines((40, 56, 156, 11))
     with open(os.path.join(folder, "config.ini"), "wb") as f:
-        f.write(b"[Bitmaps]\r\nBackground=back\r\n")
+        f.write("".join(line + "\r\n" for line in lines).encode("ascii"))
     png_file.write_png(os.path.join(folder, "back.png"), glass_background())
     for digit, names in enumerate(SEVEN_SEGMENT_DIGITS):
         png_file.write_png(os.path.join(folder, "%d.png" % digit),

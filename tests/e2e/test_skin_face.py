@@ -26,6 +26,7 @@ IDM_OPACITY_50 = 32789
 WM_CLOSE = 0x0010
 IDM_SIZE_AUTOMATIC, IDM_SIZE_1X, IDM_SIZE_3X = 32780, 32781, 32783
 IDM_SELECT_SKIN, LB_SETCURSEL, SKIN_LIST_ID = 32771, 0x0186, 1000
+IDM_TIME_ZONE = 32798
 
 WHITE = (255, 255, 255)
 # The display's root window, seen through the holes of the clock's shape.
@@ -52,6 +53,9 @@ class Skin:
         config.optionxform = str  # the clock reads keys case-sensitively
         config.read(folder / "config.ini")
         self.key = tuple(int(config["Transparency"][c]) & 255 for c in "RGB")
+        area = config["Label"] if config.has_section("Label") else None
+        self.label = area and (int(area["X"]), int(area["Y"]), int(area["X"]) + int(area["Width"]),
+                               int(area["Y"]) + int(area["Height"]))
         self.shape_follows_face = config["Bitmaps"]["Trans"] == "1"
         background = Bitmap(folder / f"{config['Bitmaps']['Background']}.bmp")
         self.width, self.height = background.width, background.height
@@ -153,16 +157,26 @@ class FaceSession:
     def time_text(self, seconds):
         return face_text(datetime.fromtimestamp(seconds, self.zone), **self.FORMAT)
 
-    def assertScreenShowsFace(self, turn=lambda rows: rows):
+    def assertScreenShowsFace(self, turn=lambda rows: rows, label=None):
         """The clock window shows, on the screen, the face of a second around now, turned by
-        turn for a side edge; returns that second."""
+        turn for a side edge, but for the rectangle label of an upright unzoomed face, which
+        must show something other than the face there; returns that second."""
         left, top, right, bottom = self.clock.window()["rect"]
         shot, seconds = observed(self.clock.capture)
         shown = [[shot.pixel(x, y) for x in range(left, right)] for y in range(top, bottom)]
+        if label:
+            in_label = [(x, y) for y in range(label[1], label[3]) for x in range(label[0], label[2])]
+            face = self.skin.screen_view(self.time_text(seconds[0]))
+            self.assertTrue(any(shown[y][x] != face[y][x] for x, y in in_label),
+                            f"no label on the face; see {shot.path}")
+            for x, y in in_label:
+                shown[y][x] = None
         mismatches = {}
         for second in seconds:
             text = self.time_text(second)
             expected = zoomed(turn(self.skin.screen_view(text)), self.ZOOM)
+            for x, y in in_label if label else ():
+                expected[y][x] = None
             if shown == expected:
                 return second
             mismatches[text] = [((x, y), shown[y][x], colour)
@@ -337,6 +351,25 @@ class DefaultSkinTest(FaceSession, ShapeFromBackground, unittest.TestCase):
     @classmethod
     def skin_folder(cls):
         return sample_skin("back2")
+
+    def choose_zone(self, typed):
+        """Chooses the first zone whose name holds typed in the clock's Time Zone dialog."""
+        self.clock.post(WM_COMMAND, IDM_TIME_ZONE)
+        dialog = self.clock.wait_for_window("Time Zone")
+        self.clock.focus(dialog["hwnd"])
+        self.clock.xdotool("type", "--delay", "50", typed)
+        self.clock.xdotool("key", "Return")
+        self.assertTrue(self.clock.wait_for(lambda: self.clock.top_window("Time Zone") is None, 5))
+
+    def test_a_clock_in_another_zone_shows_the_time_there_and_its_label(self):
+        self.choose_zone("Tokyo")
+        try:
+            self.zone = ZoneInfo("Asia/Tokyo")
+            self.assertScreenShowsFace(label=self.skin.label)
+        finally:
+            del self.zone
+            self.choose_zone("Local time")
+        self.assertScreenShowsFace()
 
     def test_time_change_repaints_the_whole_face_at_once(self):
         left, top, right, bottom = self.clock.window()["rect"]
