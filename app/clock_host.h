@@ -23,6 +23,8 @@ public:
     // Closes `clock` once its message is handled; the last clock stays.
     virtual void CloseClock(ClockWindow& clock) = 0;
     virtual bool SeveralClocks() const = 0;
+    // Whether the program may show another clock.
+    virtual bool RoomForAnother() const = 0;
     // A clock's pace may have changed: it dodged the pointer, or shows another format.
     virtual void PaceChanged() = 0;
     // A clock's window choices changed, and with them perhaps whether the icon is wanted.

@@ -263,6 +263,8 @@ void ClockProgram::Save() {
 // The new clock shows the same skin at the same size, in local time, where it overlaps no other
 // clock on the monitor of the one it comes from; on a full monitor, it stands on that one.
 void ClockProgram::NewClock(const ClockWindow& from) {
+    if (!RoomForAnother())
+        return;
     const Rect fromRect = WindowRect(from.Handle());
     std::vector<Rect> taken;
     for (const auto& clock : clocks)

@@ -44,6 +44,7 @@ public:
     void NewClock(const ClockWindow& from) override;
     void CloseClock(ClockWindow& clock) override;
     bool SeveralClocks() const override { return clocks.size() > 1; }
+    bool RoomForAnother() const override { return clocks.size() < kMaxClocks; }
     void PaceChanged() override;
     void WindowChoicesChanged() override;
     bool StartsWithWindows() const override;

@@ -292,6 +292,7 @@ void ClockWindow::OnRightButtonDown(WPARAM keys, LPARAM point) {
 
 void ClockWindow::OpenMenu(Point at, bool fromOutside) {
     menu.Enable(IDM_CLOSE_CLOCK, host.SeveralClocks());
+    menu.Enable(IDM_NEW_CLOCK, host.RoomForAnother());
     menu.Open(Handle(), at, MenuChoicesNow(), fromOutside);
 }
 

@@ -114,7 +114,7 @@ std::vector<SettingsValue> ClockSettings::Values(int number) const {
 }
 
 int SavedClockCount(const SettingsFile& file) {
-    return std::max(1, file.ReadInt("clocks", "count", 1));
+    return std::clamp(file.ReadInt("clocks", "count", 1), 1, kMaxClocks);
 }
 
 std::vector<SettingsValue> ClockCountValues(int count, int previous) {

@@ -19,14 +19,14 @@ struct ClockSettings {
     Point position{0, 400};  // the window's top-left where it rests
     // The Size menu's choice: 0 for automatic, else 1 to kMaxZoom; none until the user makes
     // one, and then the file does not name it.
-    std::optional<int> zoomChoice;
+    std::optional<int> zoomChoice{};
     TimeChoices time{};
     WindowChoices window{};
     // "[display] fullscreen=stay" keeps the clock on top of full-screen windows too. Only ever
     // set by hand in the file.
     bool stepAsideForFullScreen = true;
-    std::string zone;   // the system's key of the clock's time zone; empty for local time
-    std::string label;  // as the user gave it; empty for the zone's own
+    std::string zone{};   // the system's key of the clock's time zone; empty for local time
+    std::string label{};  // as the user gave it; empty for the zone's own
 
     // Clock `number` of the file, counted from 1.
     static ClockSettings Read(const SettingsFile& file, int number = 1);
@@ -37,7 +37,11 @@ struct ClockSettings {
     bool Write(const SettingsFile& file) const { return file.Write(Values()); }
 };
 
-// How many clocks the file holds: at least one.
+// The most clocks one program shows: a file that counts more (by hand, or damaged) is not to
+// fill the screen with windows.
+constexpr int kMaxClocks = 32;
+
+// How many clocks the file holds: 1 to kMaxClocks.
 int SavedClockCount(const SettingsFile& file);
 // The values that make the file hold `count` clocks, where it held `previous`: the count, and
 // the removal of the sections of the clocks that are no more.

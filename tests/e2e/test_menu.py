@@ -414,10 +414,10 @@ class MenuTest(unittest.TestCase):
     # -- several clocks ----------------------------------------------------------------------
 
     def clocks(self):
-        """The visible clock windows, the first one's first."""
-        found = [w for w in self.clock.driver("windows")["windows"]
-                 if w["visible"] and w["class"] == "ZentrixClock"]
-        return sorted(found, key=lambda w: w["hwnd"] != self.clock.hwnd)
+        """The visible clock windows, from left to right."""
+        return sorted((w for w in self.clock.driver("windows")["windows"]
+                       if w["visible"] and w["class"] == "ZentrixClock"),
+                      key=lambda w: w["rect"][0])
 
     def answer_dialog(self, clock, command, title, typed):
         """Opens the dialog of a clock's command, types into its focused box and presses Enter."""
@@ -432,7 +432,7 @@ class MenuTest(unittest.TestCase):
         self.start(300)
         self.clock.send(WM_COMMAND, IDM_NEW_CLOCK)
         self.assertTrue(self.clock.wait_for(lambda: len(self.clocks()) == 2, 5))
-        first, second = self.clocks()
+        second = self.clocks()[1]
         # Beside the first on the same edge, the same skin at the same size.
         self.assertEqual(second["rect"], [500, 0, 700, 40])
         self.answer_dialog(second, IDM_TIME_ZONE, "Time Zone", "Tokyo")
@@ -445,16 +445,31 @@ class MenuTest(unittest.TestCase):
         self.assertEqual(saved["position.2"], {"x": "500", "y": "0"})
         self.assertEqual(saved["position"], {"x": "300", "y": "0"})
 
+        # A zone the system does not know is said once, and the clock shows local time.
+        self.clock.write_settings(self.clock.settings_bytes().replace(b"Tokyo", b"Atlantis"))
+        self.clock.start(wait=False)
+        self.assertEqual(self.clock.answer_message(), 'The time zone "Atlantis Standard Time" is '
+                                                      'not known on this computer. The clock shows '
+                                                      'local time.')
+        self.assertTrue(self.clock.wait_for(lambda: len(self.clocks()) == 2, 10))
+        self.clock.wait_for_window()
+        self.clock.send(WM_CLOSE)
+        self.assertTrue(self.clock.wait_exit())
+        self.assertEqual(self.clock.settings()["display.2"], {"label": "Osaka"})
+
         # A restart brings both back where they were; closing one leaves the other, and the file
         # as one clock's.
         self.clock.park_pointer()
         self.clock.start()
         self.assertTrue(self.clock.wait_for(lambda: len(self.clocks()) == 2, 10))
-        self.assertEqual([w["rect"] for w in self.clocks()],
-                         [[300, 0, 500, 40], [500, 0, 700, 40]])
+        first, second = (w["rect"] for w in self.clocks())
+        self.assertEqual(first, [300, 0, 500, 40])
+        # The skin has no place for a label: the label takes a strip below the face.
+        self.assertEqual(second[:3], [500, 0, 700])
+        self.assertGreater(second[3], 40)
         self.clock.driver("send", self.clocks()[1]["hwnd"], WM_COMMAND, IDM_CLOSE_CLOCK, 0)
         self.assertTrue(self.clock.wait_for(lambda: len(self.clocks()) == 1, 5))
-        self.clock.send(WM_CLOSE)
+        self.clock.driver("send", self.clocks()[0]["hwnd"], WM_CLOSE, 0, 0)
         self.assertTrue(self.clock.wait_exit())
         self.assertEqual(self.clock.settings(), {"position": {"x": "300", "y": "0"},
                                                  "skin": {"name": TILES[0]}})

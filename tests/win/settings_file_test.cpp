@@ -123,7 +123,7 @@ TEST_F(SettingsFileTest, AValueTheCodePageCannotSpellTurnsTheFileToUnicode) {
 
     const SettingsFile fresh(folder / "fresh.INI", "");
     for (const SettingsFile* file : {&settings, &fresh}) {
-        ASSERT_TRUE((ClockSettings{clock, {6, 7}, std::nullopt}.Write(*file)));
+        ASSERT_TRUE((ClockSettings{.skinName = clock, .position = {6, 7}}.Write(*file)));
         ASSERT_TRUE(file->WriteInt("position", "x", 8));
         const ClockSettings read = ClockSettings::Read(*file);
         EXPECT_EQ(std::pair(read.skinName, read.position), std::pair(clock, Point{8, 7}));
@@ -168,7 +168,7 @@ TEST_F(SettingsFileTest, TheClocksKeysReadTheirDefaultsAndWriteAChosenZoomOnly) 
     EXPECT_FALSE(none.zoomChoice);
     EXPECT_TRUE(none.stepAsideForFullScreen);
 
-    EXPECT_TRUE((ClockSettings{"neon", {-5, 7}, std::nullopt}.Write(settings)));
+    EXPECT_TRUE((ClockSettings{.skinName = "neon", .position = {-5, 7}}.Write(settings)));
     EXPECT_EQ(settings.ReadString("display", "zoom", "unset"), "unset");
     for (const auto& [written, read] : {std::pair{"2", 2}, {"9", 0}, {"x", 0}, {"0", 0}}) {
         settings.WriteString("display", "zoom", written);
@@ -195,6 +195,44 @@ TEST_F(SettingsFileTest, TheWindowChoicesSurviveASaveAndAnUnknownOpacityReadsSol
               std::tuple(true, true, 25, true));
     settings.WriteString("display", "opacity", "33");
     EXPECT_EQ(ClockSettings::Read(settings).window.Opacity(), 100);
+}
+
+// A further clock keeps its keys under its number; a save of one clock where two were takes
+// out the second's sections and the first's choices no longer made; a count out of range reads
+// within it.
+TEST_F(SettingsFileTest, EachClockHasSectionsOfItsOwnAndAClosedOnesGo) {
+    ClockSettings first, second;
+    first.zone = "Tokyo Standard Time";
+    second.skinName = "neon";
+    second.window.opacity = 50;
+    second.label = "Osaka";
+    std::vector<SettingsValue> values = ClockCountValues(2, 1);
+    for (const ClockSettings* clock : {&first, &second}) {
+        const std::vector<SettingsValue> its = clock->Values(clock == &first ? 1 : 2);
+        values.insert(values.end(), its.begin(), its.end());
+    }
+    ASSERT_TRUE(settings.Write(values));
+    EXPECT_EQ(SavedClockCount(settings), 2);
+    const ClockSettings read = ClockSettings::Read(settings, 2);
+    EXPECT_EQ(std::tuple(read.skinName, read.window.Opacity(), read.label, read.zone),
+              std::tuple("neon", 50, "Osaka", ""));
+    EXPECT_EQ(ClockSettings::Read(settings).zone, "Tokyo Standard Time");
+
+    values = ClockCountValues(1, 2);
+    const std::vector<SettingsValue> only = second.Values(1);
+    values.insert(values.end(), only.begin(), only.end());
+    ASSERT_TRUE(settings.Write(values));
+    EXPECT_EQ(SavedClockCount(settings), 1);
+    EXPECT_EQ(ClockSettings::Read(settings).zone, "");
+    for (const auto& [section, key] : {std::pair{"clocks", "count"},
+                                       {"skin.2", "name"},
+                                       {"position.2", "x"},
+                                       {"display.2", "label"}})
+        EXPECT_EQ(settings.ReadString(section, key, "gone"), "gone") << section;
+    for (const auto& [text, count] : {std::pair{"100000", kMaxClocks}, {"-3", 1}, {"x", 1}}) {
+        settings.WriteString("clocks", "count", text);
+        EXPECT_EQ(SavedClockCount(settings), count) << text;
+    }
 }
 
 }  // namespace
