@@ -21,18 +21,19 @@ bool ClockApp::StartSockets() {
     return true;
 }
 
-bool ClockApp::InitInstance() {
+int ClockApp::Run(HINSTANCE instance) {
+    Begin(instance);
     ClockProgram program(*this);
     if (!program.ClaimSession())
-        return false;
+        return 0;  // the program that runs takes over
     if (!startSockets()) {
         wchar_t text[256] = {};
         LoadStringW(Instance(), IDS_SOCKETS_INIT_FAILED, text, static_cast<int>(std::size(text)));
         ShowMessage(Narrow(text).c_str());
-        return false;
+        return 0;
     }
     program.Run();
-    return false;
+    return 0;
 }
 
 bool ClockApp::OnCommand(int id) {

@@ -12,10 +12,11 @@ public:
 
     explicit ClockApp(SocketStarter startSockets = StartSockets) : startSockets(startSockets) {}
 
-    bool OnCommand(int id) override;
+    // Called by WinMain: claims the session, starts the socket layer and runs the program until
+    // the user ends it. The exit code is 0.
+    int Run(HINSTANCE instance);
 
-protected:
-    bool InitInstance() override;
+    bool OnCommand(int id) override;
 
 private:
     SocketStarter startSockets;

@@ -46,13 +46,11 @@ Application::~Application() {
         current = previous;
 }
 
-int Application::Run(HINSTANCE moduleInstance) {
+void Application::Begin(HINSTANCE moduleInstance) {
     instance = moduleInstance;
     exePath = ModulePath(instance);
     exeName = BaseNameOf(exePath);
     exeFolder = FolderOf(exePath);
-    InitInstance();
-    return 0;
 }
 
 void Application::ShowMessage(const char* text, HWND owner) const {

@@ -17,8 +17,8 @@ public:
 
     static Application* Current() { return current; }
 
-    // Called by WinMain: derives the names from the executable's path, then runs InitInstance.
-    int Run(HINSTANCE instance);
+    // Derives the names from the path of the executable of `instance`; the program then starts.
+    void Begin(HINSTANCE instance);
 
     HINSTANCE Instance() const { return instance; }
     // The executable's full path in UTF-8, as the program holds every path, and its file name
@@ -39,10 +39,6 @@ public:
 
     // Commands that no window handled end here.
     virtual bool OnCommand(int id);
-
-protected:
-    // The start-up routine. Returning false ends the process without a message loop.
-    virtual bool InitInstance() = 0;
 
 private:
     static Application* current;

@@ -4,24 +4,9 @@
 
 #include "win/application.h"
 
-namespace {
-
-class TestApplication : public Application {
-protected:
-    bool InitInstance() override {
-        exitCode = RUN_ALL_TESTS();
-        return false;
-    }
-
-public:
-    int exitCode = 1;
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    TestApplication app;
-    app.Run(GetModuleHandleA(nullptr));
-    return app.exitCode;
+    Application app;
+    app.Begin(GetModuleHandleA(nullptr));
+    return RUN_ALL_TESTS();
 }
