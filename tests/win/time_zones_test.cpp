@@ -1,5 +1,7 @@
 #include "shell/time_zones.h"
 
+#include "app/clock_zone.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -41,6 +43,29 @@ TEST(TimeZonesTest, RulesAreTheSystemsForTheYearAsked) {
     }
     EXPECT_FALSE(ZoneRulesForYear("Nowhere Standard Time", 2024));
     EXPECT_FALSE(ZoneRulesForYear("Tokyo Standard Time", 0));
+}
+
+// A clock in a zone shows the time there by the system's rules, summer time included, and its
+// place as its label unless the user gave one; a zone the system does not know is said once and
+// gives way to local time.
+TEST(ClockZoneTest, TheTimeThereItsLabelAndAZoneNoLongerKnown) {
+    constexpr WallTime kJanuary = 1767225600000;  // 2026-01-01 00:00 UTC
+    constexpr WallTime kJuly = 1782864000000;     // 2026-07-01 00:00 UTC
+    ClockZone tokyo("Tokyo Standard Time", "");
+    EXPECT_EQ(tokyo.TimeText(kJanuary, {}), "09:00:00");
+    EXPECT_EQ(tokyo.Label(), "Tokyo");
+    EXPECT_EQ(tokyo.ForgetUnknown(), std::nullopt);
+    ClockZone berlin("W. Europe Standard Time", "Home");
+    EXPECT_EQ(berlin.TimeText(kJanuary, {}), "01:00:00");
+    EXPECT_EQ(berlin.TimeText(kJuly, {}), "02:00:00");
+    EXPECT_EQ(berlin.Label(), "Home");
+    EXPECT_EQ(berlin.Tip(kJuly).substr(0, 5), L"Home\n");
+
+    ClockZone gone("Atlantis Standard Time", "");
+    EXPECT_NE(gone.ForgetUnknown(), std::nullopt);
+    EXPECT_EQ(gone.Key(), "");
+    EXPECT_EQ(gone.ForgetUnknown(), std::nullopt);
+    EXPECT_EQ(gone.TimeText(kJanuary, {}), LocalTimeText(kJanuary));
 }
 
 }  // namespace
