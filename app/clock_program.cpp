@@ -95,12 +95,15 @@ void ClockProgram::RunMessages() {
     }
 }
 
-void ClockProgram::StartTicking() {
-    const WallTime time = now();
+TickUnit ClockProgram::Pace() const {
     TickUnit pace = TickUnit::Minute;
     for (const auto& clock : clocks)
         pace = std::min(pace, clock->Pace());
-    tickPeriod = Ticker::DelayToNext(time, pace);
+    return pace;
+}
+
+void ClockProgram::StartTicking() {
+    tickPeriod = Ticker::DelayToNext(now(), Pace());
     tickTimer = SetUncoalescedTimer(ShellWindow(), kTickTimerId, tickPeriod);
 }
 
@@ -117,12 +120,9 @@ void ClockProgram::OnTick() {
 }
 
 void ClockProgram::AimNextTick(WallTime time) {
-    TickUnit pace = TickUnit::Minute;
-    for (const auto& clock : clocks)
-        pace = std::min(pace, clock->Pace());
     // A timer already running at the period wanted is left alone: setting it costs a round trip
     // to the window server, whose timers keep their phase.
-    if (const unsigned period = Ticker::NextPeriod(time, pace); period != tickPeriod) {
+    if (const unsigned period = Ticker::NextPeriod(time, Pace()); period != tickPeriod) {
         SetUncoalescedTimer(ShellWindow(), kTickTimerId, period);
         tickPeriod = period;
     }

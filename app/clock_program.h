@@ -69,6 +69,8 @@ private:
     void StopListening();
     // Runs the message loop, with each clock's keys handled as a dialog's, until the run ends.
     void RunMessages();
+    // The finest pace a clock needs.
+    TickUnit Pace() const;
     // The first tick comes just past the next turn; every tick aims the one after it.
     void StartTicking();
     void OnTick();
