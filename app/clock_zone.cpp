@@ -1,6 +1,5 @@
 #include "app/clock_zone.h"
 
-#include <ctime>
 #include <utility>
 
 #include "app/label_dialog.h"
@@ -12,18 +11,6 @@
 namespace {
 
 constexpr WallTime kMillisecondsPerMinute = 60'000;
-
-// The local time of `now` as milliseconds since 1970 read as if in UTC, as the runtime has it.
-WallTime LocalInstant(WallTime now) {
-    const auto seconds = static_cast<std::time_t>(now / 1000);
-    const std::tm* local = std::localtime(&seconds);
-    if (!local)
-        return now;
-    const std::int64_t days =
-        DaysFromCivil(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday);
-    return ((days * 24 + local->tm_hour) * 60 + local->tm_min) * kMillisecondsPerMinute +
-           local->tm_sec * 1000 + now % 1000;
-}
 
 }  // namespace
 

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <ctime>
 
+#include "model/zone_time.h"
+
 namespace {
 
 constexpr std::int64_t kMillisecondsPerSecond = 1000;
@@ -34,6 +36,17 @@ std::string LocalTimeText(WallTime now, const TimeFormat& format) {
     if (!local)
         return {};
     return FaceText({local->tm_hour, local->tm_min, local->tm_sec}, format);
+}
+
+WallTime LocalInstant(WallTime now) {
+    const auto seconds = static_cast<std::time_t>(UnitOf(now, kMillisecondsPerSecond));
+    const std::tm* local = std::localtime(&seconds);
+    if (!local)
+        return now;
+    const std::int64_t days =
+        DaysFromCivil(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday);
+    return ((days * 24 + local->tm_hour) * 60 + local->tm_min) * 60'000 + local->tm_sec * 1000 +
+           IntoUnit(now, kMillisecondsPerSecond);
 }
 
 bool Ticker::TakeNew(WallTime now) {

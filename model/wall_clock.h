@@ -21,6 +21,10 @@ using WallClock = WallTime (*)();
 // it cannot be formatted.
 std::string LocalTimeText(WallTime now, const TimeFormat& format = {});
 
+// The local time of `now` as milliseconds since 1970 read as if in UTC, as the runtime's time
+// zone has it; `now` itself where it has none.
+WallTime LocalInstant(WallTime now);
+
 // How often a face changes: every second, or every minute where it shows no seconds. Minutes
 // turn with the seconds since 1970, as every time zone's do.
 enum class TickUnit : int { Second = 1000, Minute = 60'000 };

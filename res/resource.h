@@ -57,6 +57,13 @@
 #define IDM_TIME_ZONE 32798
 #define IDM_LABEL 32799
 #define IDM_CLOSE_CLOCK 32800
+// The Chime submenu: how often, in the order of its items, then the flags.
+#define IDM_CHIME_OFF 32801
+#define IDM_CHIME_HOUR 32802
+#define IDM_CHIME_HALF_HOUR 32803
+#define IDM_CHIME_QUARTER_HOUR 32804
+#define IDM_STRIKE_HOURS 32805
+#define IDM_QUIET_AT_NIGHT 32806
 
 // The framework's standard help command
 #define IDM_HELP 57670

@@ -18,7 +18,7 @@ from harness import (WM_CLOSE, WM_COMMAND, ClockSession, turned_anticlockwise, t
 SCREEN = (1024, 768)
 # ">" marks a submenu.
 ITEMS = ["&Select Skin...", "Time &Zone...", "&Label...", "-", "&Floating", "Dock &Left",
-         "Dock &Right", "Dock &Top", "-", ">Size", ">&Time", ">&Opacity", "&Auto Move",
+         "Dock &Right", "Dock &Top", "-", ">Size", ">&Time", ">C&hime", ">&Opacity", "&Auto Move",
          "&Lock Position", "Click &Through", "-", "Start with &Windows", "Notification Area &Icon",
          "-", "A&bout Zentrix...", "-", "&New Clock", "~&Close Clock", "&Exit"]
 TIME_ITEMS = ["&24-hour", "&12-hour", "&Automatic", "-", "Show &Seconds", "&Blinking Colon"]

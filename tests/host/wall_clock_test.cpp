@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <vector>
 
 namespace {
@@ -74,6 +76,17 @@ TEST(LocalTimeTextTest, GivesTheSecondOfTheTimeAsEightCharacters) {
     }
     EXPECT_EQ(LocalTimeText(kNoon), text);  // the milliseconds do not count
     EXPECT_NE(LocalTimeText(kNoon + 1000), text);
+}
+
+// The local instant and the local text tell the same time of day, to the millisecond.
+TEST(LocalTimeTextTest, TheLocalInstantIsTheTimeOfDayTheTextShows) {
+    const WallTime local = LocalInstant(kNoon + 999);
+    EXPECT_EQ(local % 1000, 999);
+    const std::int64_t second = local / 1000 % 86'400;
+    char text[16] = {};
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", static_cast<int>(second / 3600),
+                  static_cast<int>(second / 60 % 60), static_cast<int>(second % 60));
+    EXPECT_EQ(LocalTimeText(kNoon + 999), text);
 }
 
 }  // namespace
