@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "model/menu_table.h"
+
 class ClockWindow;
 
 class ClockHost {
@@ -30,8 +32,12 @@ public:
     // A clock's window choices changed, and with them perhaps whether the icon is wanted.
     virtual void WindowChoicesChanged() = 0;
 
+    // The menu's choices that are the program's, not a clock's: Start with Windows and the
+    // chime, as they stand now.
     virtual bool StartsWithWindows() const = 0;
-    virtual void SetStartsWithWindows(bool on) = 0;
+    virtual ChimeChoices Chime() const = 0;
+    // Takes those choices as `choices` has them, and saves them.
+    virtual void TakeProgramChoices(const MenuChoices& choices) = 0;
     // Whether the user's regional format counts the hours to 12, as the program last read it.
     virtual bool RegionUsesTwelveHours() const = 0;
     // Whether the system tells of full-screen windows as they come, so that a clock need not look

@@ -8,6 +8,8 @@
 #include "model/free_place.h"
 #include "res/resource.h"
 #include "shell/one_clock.h"
+#include "shell/user_busy.h"
+#include "skin/skin_folders.h"
 #include "shell/regional_format.h"
 #include "shell/start_with_windows.h"
 #include "win/application.h"
@@ -42,6 +44,7 @@ ClockProgram::ClockProgram(Application& app, WallClock now)
     : app(app),
       now(now),
       icon(LoadIconA(app.Instance(), MAKEINTRESOURCEA(IDI_CLOCK))),
+      chimePlayer(app.Instance()),
       settings(SettingsFile::ForProgram(app.ExeFolder(), app.ExeName())) {}
 
 ClockProgram::~ClockProgram() = default;
@@ -59,6 +62,7 @@ void ClockProgram::Run() {
     RegisterClockClass(app.Instance(), icon);
     regionTwelveHours = ::RegionUsesTwelveHours();
     savedClocks = SavedClockCount(settings);
+    chime = ReadChimeChoices(settings);
     for (int number = 1; number <= savedClocks; ++number)
         AddClock(ClockSettings::Read(settings, number));
     if (clocks.empty())
@@ -117,6 +121,21 @@ void ClockProgram::OnTick() {
     for (const auto& clock : clocks)
         clock->Tick(time);
     AimNextTick(time);
+    // After the faces: the chime never holds back the second it comes with.
+    if (const int times = chimeRule.Tick(chime, LocalInstant(time)); times > 0 && !Hushed()) {
+        // The first clock's skin's sound, read anew: the user may have chosen another skin.
+        chimePlayer.TakeSkin(
+            LocateSkin(clocks.front()->GetShownSkin().Name(), app.ExeFolder()).value_or(""));
+        chimePlayer.Play(times);
+    }
+}
+
+// A user who is presenting, playing, in a call or in quiet time, or watching a full-screen
+// window in front of a clock, hears no chime.
+bool ClockProgram::Hushed() const {
+    return UserIsBusy() || std::any_of(clocks.begin(), clocks.end(), [](const auto& clock) {
+               return clock->SteppedAside();
+           });
 }
 
 void ClockProgram::AimNextTick(WallTime time) {
@@ -164,6 +183,7 @@ bool ClockProgram::AnswerShell(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     if (TimeJumpWatch::MayHaveJumped(message, wParam, lParam)) {
         for (const auto& clock : clocks)
             clock->Resynchronise();
+        chimeRule.Forget();
         PaceChanged();
         result = TRUE;  // what a power broadcast is answered with; the others ignore it
         return true;
@@ -252,6 +272,8 @@ bool ClockProgram::BringOpenDialogForward() const {
 void ClockProgram::Save() {
     const int count = static_cast<int>(clocks.size());
     std::vector<SettingsValue> values = ClockCountValues(count, savedClocks);
+    const std::vector<SettingsValue> chimed = ChimeValues(chime);
+    values.insert(values.end(), chimed.begin(), chimed.end());
     for (int number = 1; number <= count; ++number) {
         const std::vector<SettingsValue> clock = clocks[number - 1]->Settings().Values(number);
         values.insert(values.end(), clock.begin(), clock.end());
@@ -322,6 +344,9 @@ bool ClockProgram::StartsWithWindows() const {
     return ::StartsWithWindows(app.ExePath());
 }
 
-void ClockProgram::SetStartsWithWindows(bool on) {
-    ::SetStartsWithWindows(app.ExePath(), on);
+void ClockProgram::TakeProgramChoices(const MenuChoices& choices) {
+    if (choices.startWithWindows != StartsWithWindows())
+        ::SetStartsWithWindows(app.ExePath(), choices.startWithWindows);
+    chime = choices.chime;
+    Save();
 }

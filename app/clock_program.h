@@ -13,6 +13,7 @@
 #include "settings/clock_settings.h"
 #include "model/wall_clock.h"
 #include "settings/settings_file.h"
+#include "shell/chime_player.h"
 #include "shell/foreground_watch.h"
 #include "shell/time_jump_watch.h"
 #include "shell/tray_icon.h"
@@ -48,7 +49,8 @@ public:
     void PaceChanged() override;
     void WindowChoicesChanged() override;
     bool StartsWithWindows() const override;
-    void SetStartsWithWindows(bool on) override;
+    ChimeChoices Chime() const override { return chime; }
+    void TakeProgramChoices(const MenuChoices& choices) override;
     bool RegionUsesTwelveHours() const override { return regionTwelveHours; }
     bool HearsFullScreenWindows() const override { return foreground.Heard(); }
 
@@ -74,6 +76,7 @@ private:
     // The first tick comes just past the next turn; every tick aims the one after it.
     void StartTicking();
     void OnTick();
+    bool Hushed() const;
     // Aims the next tick just past the next turn of the finest pace a clock needs.
     void AimNextTick(WallTime time);
     bool AnswerShell(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -87,6 +90,7 @@ private:
     Application& app;
     WallClock now;
     HICON icon = nullptr;  // shared resource icon, never destroyed
+    ChimePlayer chimePlayer;
     SettingsFile settings;
     UniqueKernelObject session;  // empty unless claimed
     std::vector<std::unique_ptr<ClockWindow>> clocks;
@@ -100,4 +104,6 @@ private:
     TimeJumpWatch timeJumps;
     ForegroundWatch foreground;
     bool regionTwelveHours = false;
+    ChimeChoices chime;
+    ChimeRule chimeRule;
 };

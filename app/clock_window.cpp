@@ -302,7 +302,8 @@ MenuChoices ClockWindow::MenuChoicesNow() const {
             .zoomChoice = shown.ZoomChoice().value_or(0),
             .time = timeChoices,
             .window = windowChoices,
-            .startWithWindows = host.StartsWithWindows()};
+            .startWithWindows = host.StartsWithWindows(),
+            .chime = host.Chime()};
 }
 
 // Each choice goes to the one call that makes its part take effect, even when it is the choice
@@ -333,7 +334,8 @@ bool ClockWindow::Choose(int command) {
             SetWindowChoices(choices.window);
             break;
         case MenuPart::StartWithWindows:
-            host.SetStartsWithWindows(choices.startWithWindows);
+        case MenuPart::Chime:
+            host.TakeProgramChoices(choices);
             break;
     }
     return true;

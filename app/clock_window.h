@@ -32,6 +32,8 @@ public:
     const Placement& GetPlacement() const { return placement; }
     const ShownSkin& GetShownSkin() const { return shown; }
     const WindowChoices& Choices() const { return windowChoices; }
+    // Behind a full-screen window in front of it.
+    bool SteppedAside() const { return place.SteppedAside(); }
     // What the settings file keeps of the clock, with the place where the window really stands,
     // so a clock closed while dodged comes back there.
     ClockSettings Settings() const;

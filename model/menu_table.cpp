@@ -35,6 +35,13 @@ constexpr MenuItem OpacityItem(int command) {
             [](MenuChoices& choices) { choices.window.opacity = opacity; }};
 }
 
+template <ChimeEvery every>
+constexpr MenuItem ChimeItem(int command) {
+    return {command, MenuPart::Chime, MenuMark::Radio,
+            [](const MenuChoices& choices) { return choices.chime.Every() == every; },
+            [](MenuChoices& choices) { choices.chime.every = every; }};
+}
+
 // In the menu's order.
 constexpr MenuItem kItems[] = {
     DockItem<Floating>(IDM_FLOATING),
@@ -55,6 +62,16 @@ constexpr MenuItem kItems[] = {
     {IDM_BLINKING_COLON, MenuPart::Time, MenuMark::Check,
      [](const MenuChoices& choices) { return choices.time.BlinkingColon(); },
      [](MenuChoices& choices) { choices.time.blinkingColon = !choices.time.BlinkingColon(); }},
+    ChimeItem<ChimeEvery::Off>(IDM_CHIME_OFF),
+    ChimeItem<ChimeEvery::Hour>(IDM_CHIME_HOUR),
+    ChimeItem<ChimeEvery::HalfHour>(IDM_CHIME_HALF_HOUR),
+    ChimeItem<ChimeEvery::QuarterHour>(IDM_CHIME_QUARTER_HOUR),
+    {IDM_STRIKE_HOURS, MenuPart::Chime, MenuMark::Check,
+     [](const MenuChoices& choices) { return choices.chime.StrikesHours(); },
+     [](MenuChoices& choices) { choices.chime.strikeHours = !choices.chime.StrikesHours(); }},
+    {IDM_QUIET_AT_NIGHT, MenuPart::Chime, MenuMark::Check,
+     [](const MenuChoices& choices) { return choices.chime.QuietAtNight(); },
+     [](MenuChoices& choices) { choices.chime.quietAtNight = !choices.chime.QuietAtNight(); }},
     OpacityItem<100>(IDM_OPACITY_100),
     OpacityItem<90>(IDM_OPACITY_90),
     OpacityItem<75>(IDM_OPACITY_75),

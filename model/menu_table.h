@@ -7,6 +7,7 @@
 #include <span>
 
 #include "face/dock_mode.h"
+#include "model/chime_rule.h"
 #include "model/clock_choices.h"
 
 // Every choice the menu shows, as a plain value.
@@ -17,12 +18,13 @@ struct MenuChoices {
     TimeChoices time{};
     WindowChoices window{};
     bool startWithWindows = false;
+    ChimeChoices chime{};
 
     bool operator==(const MenuChoices&) const = default;
 };
 
 // What takes a choice: each part is one call to make it take effect.
-enum class MenuPart { Dock, AutoMove, Zoom, Time, Window, StartWithWindows };
+enum class MenuPart { Dock, AutoMove, Zoom, Time, Window, StartWithWindows, Chime };
 
 // A check mark, or the radio bullet of the one item chosen of a group.
 enum class MenuMark { Check, Radio };

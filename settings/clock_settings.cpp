@@ -13,6 +13,12 @@ namespace {
 constexpr std::pair<HourChoice, const char*> kHourNames[] = {
     {HourChoice::Hours24, "24"}, {HourChoice::Hours12, "12"}, {HourChoice::Automatic, "auto"}};
 
+// The Chime menu's choice of how often as the file names it.
+constexpr std::pair<ChimeEvery, const char*> kChimeNames[] = {{ChimeEvery::Off, "off"},
+                                                              {ChimeEvery::Hour, "hour"},
+                                                              {ChimeEvery::HalfHour, "half"},
+                                                              {ChimeEvery::QuarterHour, "quarter"}};
+
 // The first clock's sections are named plainly, the others' after the clock.
 std::string Section(const char* name, int number) {
     return number == 1 ? name : std::string(name) + "." + std::to_string(number);
@@ -128,4 +134,37 @@ std::vector<SettingsValue> ClockCountValues(int count, int previous) {
             values.push_back({*section, "", std::nullopt});
     }
     return values;
+}
+
+ChimeChoices ReadChimeChoices(const SettingsFile& file) {
+    ChimeChoices chime;
+    if (const std::string every = file.ReadString("chime", "every", ""); !every.empty()) {
+        chime.every = ChimeEvery::Off;  // a clock never chimes by a value it does not know
+        for (const auto& [choice, name] : kChimeNames) {
+            if (every == name)
+                chime.every = choice;
+        }
+    }
+    chime.strikeHours = ReadFlag(file, "chime", "strike", false);
+    chime.quietAtNight = ReadFlag(file, "chime", "quiet", true);
+    chime.quietFrom = file.ReadInt("chime", "quietfrom", chime.quietFrom);
+    chime.quietUntil = file.ReadInt("chime", "quietuntil", chime.quietUntil);
+    return chime;
+}
+
+std::vector<SettingsValue> ChimeValues(const ChimeChoices& chime) {
+    const ChimeChoices usual;
+    std::optional<std::string> every;
+    for (const auto& [choice, name] : kChimeNames) {
+        if (chime.every == choice)
+            every = name;
+    }
+    const auto hour = [](int value, int usualValue) {
+        return value == usualValue ? std::nullopt : std::optional<std::string>(std::to_string(value));
+    };
+    return {{"chime", "every", every},
+            {"chime", "strike", FlagText(chime.strikeHours)},
+            {"chime", "quiet", FlagText(chime.quietAtNight)},
+            {"chime", "quietfrom", hour(chime.quietFrom, usual.quietFrom)},
+            {"chime", "quietuntil", hour(chime.quietUntil, usual.quietUntil)}};
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "model/chime_rule.h"
 #include "model/clock_choices.h"
 #include "settings/settings_file.h"
 
@@ -46,3 +47,10 @@ int SavedClockCount(const SettingsFile& file);
 // The values that make the file hold `count` clocks, where it held `previous`: the count, and
 // the removal of the sections of the clocks that are no more.
 std::vector<SettingsValue> ClockCountValues(int count, int previous);
+
+// The program's chime, one for all its clocks: [chime] every= (off, hour, half or quarter),
+// strike= and quiet= (1 or 0), and the quiet hours quietfrom= and quietuntil=, set by hand.
+ChimeChoices ReadChimeChoices(const SettingsFile& file);
+// Every key of the chime: its value, or its removal where the choice is not made (or the quiet
+// hours are the usual ones).
+std::vector<SettingsValue> ChimeValues(const ChimeChoices& chime);

@@ -5,6 +5,7 @@ What the menu should look like comes from a menu of the driver's own with the ex
 and marks, drawn by the same window system at the same point: the two must match pixel for
 pixel."""
 
+import os
 import shutil
 import tempfile
 import time
@@ -29,6 +30,7 @@ LOCK, CLICK_THROUGH, ICON = "&Lock Position", "Click &Through", "Notification Ar
 OPACITY_COMMANDS = {90: 32787, 75: 32788, 50: 32789, 25: 32790}
 IDM_TRAY_ICON = 32791
 IDM_NEW_CLOCK, IDM_TIME_ZONE, IDM_LABEL, IDM_CLOSE_CLOCK = 32797, 32798, 32799, 32800
+IDM_CHIME_HOUR = 32802
 TRAY_ICON_MESSAGE = 0x8002  # WM_APP + 2, with the shell's mouse message in lParam
 WM_SYSCOMMAND, SC_MINIMIZE, WS_MINIMIZE = 0x0112, 0xF020, 0x20000000
 WM_LBUTTONUP, WM_RBUTTONUP, WS_EX_TRANSPARENT = 0x0202, 0x0205, 0x20
@@ -473,6 +475,42 @@ class MenuTest(unittest.TestCase):
         self.assertTrue(self.clock.wait_exit())
         self.assertEqual(self.clock.settings(), {"position": {"x": "300", "y": "0"},
                                                  "skin": {"name": TILES[0]}})
+
+    # -- the chime -----------------------------------------------------------------------------
+
+    def start_before_the_hour(self, hour):
+        """Starts the clock, with Wine logging its PlaySound calls, in a zone whose local time
+        turns to hour:00 a few seconds from now; gives the Unix time of that turn."""
+        while not 40 <= time.time() % 60 < 50:
+            time.sleep(0.2)
+        turn = (int(time.time()) // 60 + 1) * 60
+        # Minutes east of UTC, within twelve hours either way; POSIX turns the sign.
+        east = (hour * 60 - turn // 60 % 1440 + 720) % 1440 - 720
+        saved = dict(self.clock.env)
+        self.clock.env.update(TZ=f"ZTX{'-' if east >= 0 else '+'}{abs(east) // 60}:{abs(east) % 60:02d}",
+                              WINEDEBUG="+winmm")
+        try:
+            self.start(300)
+        finally:
+            self.clock.env.clear()
+            self.clock.env.update(saved)
+        return turn
+
+    def played(self):
+        log = (self.clock.logs / "clock.log").read_text(errors="replace")
+        return log.count("PlaySound")
+
+    def test_every_hour_chimes_once_just_after_the_turn_and_not_at_midnight(self):
+        for hour, chimes in ((13, 1), (0, 0)):  # midnight is in the quiet of the night
+            with self.subTest(hour=hour):
+                turn = self.start_before_the_hour(hour)
+                self.clock.send(WM_COMMAND, IDM_CHIME_HOUR)
+                before = self.played()
+                time.sleep(max(0.0, turn - 0.5 - time.time()))
+                self.assertEqual(self.played(), before, "a chime before the turn")
+                time.sleep(max(0.0, turn + 2.5 - time.time()))
+                self.assertEqual(self.played() - before, chimes)
+                self.clock.stop()
 
 
 if __name__ == "__main__":

@@ -19,6 +19,7 @@ MenuPart Taking(const MenuChoices& a, const MenuChoices& b) {
            : a.zoomChoice != b.zoomChoice ? Zoom
            : a.time != b.time             ? Time
            : a.window != b.window         ? Window
+           : a.chime != b.chime           ? Chime
                                           : StartWithWindows;
 }
 
@@ -50,6 +51,14 @@ const std::tuple<MenuChoices, int, MenuChoices, std::set<int>> kChoices[] = {
     {{}, IDM_CLICK_THROUGH, {.window = {.clickThrough = true}}, {IDM_CLICK_THROUGH}},
     {{}, IDM_TRAY_ICON, {.window = {.trayIcon = false}}, {IDM_TRAY_ICON}},
     {{}, IDM_START_WITH_WINDOWS, {.startWithWindows = true}, {IDM_START_WITH_WINDOWS}},
+    {{}, IDM_CHIME_OFF, {.chime = {.every = ChimeEvery::Off}}, {}},
+    {{}, IDM_CHIME_HOUR, {.chime = {.every = ChimeEvery::Hour}}, {IDM_CHIME_OFF, IDM_CHIME_HOUR}},
+    {{.chime = {.every = ChimeEvery::Hour}}, IDM_CHIME_QUARTER_HOUR,
+     {.chime = {.every = ChimeEvery::QuarterHour}}, {IDM_CHIME_HOUR, IDM_CHIME_QUARTER_HOUR}},
+    {{}, IDM_CHIME_HALF_HOUR, {.chime = {.every = ChimeEvery::HalfHour}},
+     {IDM_CHIME_OFF, IDM_CHIME_HALF_HOUR}},
+    {{}, IDM_STRIKE_HOURS, {.chime = {.strikeHours = true}}, {IDM_STRIKE_HOURS}},
+    {{}, IDM_QUIET_AT_NIGHT, {.chime = {.quietAtNight = false}}, {IDM_QUIET_AT_NIGHT}},
 };
 
 TEST(MenuTableTest, EachItemMakesItsChoiceAndMovesOnlyItsMarks) {
