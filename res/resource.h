@@ -16,10 +16,11 @@
 #define IDC_ZONE_LIST 1011
 #define IDC_LABEL_TEXT 1012
 
-// Icons, bitmaps, menus, strings
+// Icons, bitmaps, sounds, menus, strings
 #define IDI_CLOCK 128
 #define IDR_POPUP 130
 #define IDB_ABOUT_LOGO 138
+#define IDR_CHIME 140
 #define IDS_SOCKETS_INIT_FAILED 103
 
 // Popup menu commands

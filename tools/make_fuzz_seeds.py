@@ -46,6 +46,21 @@ def image(width, height, key, pixel_bytes, key_top=0):
     return bytes([width, height, *key, key_top]) + bytes(pixel_bytes)
 
 
+def chunk(tag, body, declared=None):
+    """A RIFF chunk: its tag, its size (or a `declared` one that overstates it), its body and a
+    pad byte after an odd one."""
+    size = len(body) if declared is None else declared
+    pad = b"\0" if len(body) % 2 and declared is None else b""
+    return tag + struct.pack("<I", size) + body + pad
+
+
+def wave(*chunks, tag=1, channels=1, rate=8000, bits=8):
+    """A WAVE file of a PCM format chunk and then `chunks`."""
+    frame = channels * bits // 8
+    fmt = chunk(b"fmt ", struct.pack("<HHIIHH", tag, channels, rate, rate * frame, frame, bits))
+    return chunk(b"RIFF", b"WAVE" + fmt + b"".join(chunks))
+
+
 def crlf(*lines):
     return "".join(line + "\r\n" for line in lines).encode("latin-1")
 
@@ -82,6 +97,14 @@ SEEDS = {
         "byte_order_mark.ini": b"\xEF\xBB\xBF" + crlf("[Transparency]", "R=1", "[x]y]", "G=2"),
         "control_bytes.ini": b"[Bitmaps]\r\nBackground=bg\0.bmp\r\r\nTrans=-2147483649\x1A\nB=1",
         "long_line.ini": b"[Bitmaps]\r\n" + b" " * 1022 + b"Trans=1\r\n",
+    },
+    "skin_sound_fuzz": {
+        "mono_8bit.wav": wave(chunk(b"data", bytes(range(0, 256, 3)))),
+        "stereo_16bit_odd_chunk.wav": wave(chunk(b"LIST", b"abc"), chunk(b"data", bytes(42)),
+                                           channels=2, rate=48000, bits=16),
+        "cut_off.wav": wave(chunk(b"data", bytes(10), declared=4000)),
+        "float.wav": wave(chunk(b"data", bytes(8)), tag=3, bits=32),
+        "no_data.wav": wave(),
     },
     "region_runs_fuzz": {
         "runs_and_holes.bin": image(8, 4, MAGENTA, [

@@ -7,12 +7,15 @@ zentrix.ico  - the application icon: a round wall clock at ten past ten, a black
 about.bmp    - the About box logo, 170 x 72 in 256 colours: the same clock drawn large and smooth
                on a night-blue ground, beside the name in embossed gold block letters built from a
                5 x 7 pixel font, with a small subtitle underneath.
+chime.wav    - the built-in chime: a struck bell of a few partials, each dying away at its own
+               pace, one second of 8-bit mono at 22050 samples a second.
 
 Run from anywhere; the output does not depend on the working directory, the time or the machine.
 """
 
 import math
 import os
+import struct
 import sys
 
 sys.dont_write_bytecode = True  # keep tools/ free of cache files
@@ -216,9 +219,45 @@ def about_logo():
     return canvas
 
 
+# A bell's partials (hum, prime, tierce, quint, nominal, as ratios of the strike note), how loud
+# each begins and how many seconds it takes to fall to 1/e: the high ones die first, so the
+# sound turns from a bright strike into a hum. The tierce a minor third up gives a bell its tone.
+BELL_NOTE = 880.0
+BELL_PARTIALS = [(0.5, 0.45, 0.55), (1.0, 1.0, 0.35), (1.2, 0.5, 0.25), (1.5, 0.3, 0.18),
+                 (2.0, 0.45, 0.12), (2.76, 0.2, 0.06)]
+BELL_RATE = 22050
+BELL_SECONDS = 1.0
+
+
+def bell():
+    """The bell as 8-bit samples, 128 being silence; a few milliseconds of attack spare the
+    speaker a click, and the last tenth of a second fades to silence."""
+    count = int(BELL_RATE * BELL_SECONDS)
+    peak = sum(loudness for _, loudness, _ in BELL_PARTIALS)
+    samples = bytearray()
+    for n in range(count):
+        t = n / BELL_RATE
+        value = sum(loudness * math.exp(-t / fall) * math.sin(2 * math.pi * BELL_NOTE * ratio * t)
+                    for ratio, loudness, fall in BELL_PARTIALS)
+        envelope = min(1.0, t / 0.004, (BELL_SECONDS - t) / 0.1)
+        samples.append(128 + round(127 * 0.9 * envelope * value / peak))
+    return bytes(samples)
+
+
+def write_wav(path, samples, rate):
+    """A plain PCM WAVE file of 8-bit mono samples."""
+    fmt = struct.pack("<HHIIHH", 1, 1, rate, rate, 1, 8)
+    data = samples + (b"\x80" if len(samples) % 2 else b"")
+    body = (b"WAVE" + b"fmt " + struct.pack("<I", len(fmt)) + fmt
+            + b"data" + struct.pack("<I", len(samples)) + data)
+    with open(path, "wb") as out:
+        out.write(b"RIFF" + struct.pack("<I", len(body)) + body)
+
+
 def main():
     bmp.write_ico(os.path.join(RES_DIR, "zentrix.ico"), [large_icon(), small_icon()])
     bmp.write_bmp(os.path.join(RES_DIR, "about.bmp"), about_logo(), bits=8)
+    write_wav(os.path.join(RES_DIR, "chime.wav"), bell(), BELL_RATE)
 
 
 if __name__ == "__main__":

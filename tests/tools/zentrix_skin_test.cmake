@@ -60,6 +60,19 @@ expect_output("glyph 10 \\(colon\\): ${colon_width} x")
 expect_output("pm \\(12-hour indicator\\): [0-9]+ x")
 expect_output("line 12-hour \"88:88:88 PM\": ")
 expect_output("rectangles: [1-9][0-9]* in [1-9][0-9]* bands")
+expect_output("chime:\n  none, so the built-in bell sounds\n")
+
+# A skin's own chime: the program's bell is one the clock takes; a file that is no WAVE is
+# reported, and the built-in bell sounds instead.
+file(COPY ${SKINS}/back2/ DESTINATION ${WORK}/chime)
+file(COPY_FILE ${CMAKE_CURRENT_LIST_DIR}/../../res/chime.wav ${WORK}/chime/chime.wav)
+run_tool(check chime)
+expect_status(0)
+expect_output("chime:\n  mono, 8 bits, 22050 samples a second, 1000 ms\n")
+file(WRITE ${WORK}/chime/chime.wav "RIFF----AVI LIST")
+run_tool(check chime)
+expect_status(1)
+expect_output("problem: chime.chime\\.wav is not a WAVE file: the built-in chime sounds instead")
 
 # A broken skin: a glyph missing, one far too large, an AM without its PM, and a config.ini full
 # of lines that the clock reads differently from what their author meant.

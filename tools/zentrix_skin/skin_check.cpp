@@ -5,6 +5,7 @@
 #include <iomanip>
 #include <iterator>
 #include <optional>
+#include <variant>
 #include <vector>
 
 #include "face/face_layout.h"
@@ -14,6 +15,7 @@
 #include "skin/skin.h"
 #include "skin/skin_lint.h"
 #include "skin/skin_metrics.h"
+#include "skin/skin_sound.h"
 
 namespace {
 
@@ -188,6 +190,29 @@ void CheckFit(const Skin& skin, Report& report) {
     }
 }
 
+// A skin's own chime is optional. A broken one counts as a problem, as a missing config.ini
+// does: the clock carries on without it, but not as its author meant.
+void CheckChime(const std::string& folder, Report& report) {
+    const std::string path = SkinChimePath(folder);
+    report.out << "chime:\n  ";
+    if (!FileExists(path)) {
+        report.out << "none, so the built-in bell sounds\n";
+        return;
+    }
+    // One byte past the limit tells a file at the limit from a larger one.
+    const std::variant<WaveSound, std::string> parsed =
+        ParseWave(ReadUpTo(OpenForReading(path).get(), kMaxChimeBytes + 1));
+    if (const WaveSound* sound = std::get_if<WaveSound>(&parsed)) {
+        report.out << (sound->channels == 1 ? "mono" : "stereo") << ", " << sound->bitsPerSample
+                   << " bits, " << sound->sampleRate << " samples a second, " << sound->milliseconds
+                   << " ms\n";
+        return;
+    }
+    const std::string& reason = std::get<std::string>(parsed);
+    report.out << reason << "\n";
+    report.Problem(path + " " + reason + ": the built-in chime sounds instead");
+}
+
 }  // namespace
 
 int CheckSkin(const std::string& folder, std::ostream& out) {
@@ -208,6 +233,7 @@ int CheckSkin(const std::string& folder, std::ostream& out) {
     CheckSeeThrough(skin, report);
     CheckFit(skin, report);
     CheckShape(skin, report);
+    CheckChime(folder, report);
     out << report.Problems() << (report.Problems() == 1 ? " problem" : " problems") << "\n";
     return report.Problems();
 }
