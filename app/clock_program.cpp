@@ -133,9 +133,8 @@ void ClockProgram::OnTick() {
 // A user who is presenting, playing, in a call or in quiet time, or watching a full-screen
 // window in front of a clock, hears no chime.
 bool ClockProgram::Hushed() const {
-    return UserIsBusy() || std::any_of(clocks.begin(), clocks.end(), [](const auto& clock) {
-               return clock->SteppedAside();
-           });
+    return UserIsBusy() || std::any_of(clocks.begin(), clocks.end(),
+                                       [](const auto& clock) { return clock->SteppedAside(); });
 }
 
 void ClockProgram::AimNextTick(WallTime time) {

@@ -160,7 +160,8 @@ std::vector<SettingsValue> ChimeValues(const ChimeChoices& chime) {
             every = name;
     }
     const auto hour = [](int value, int usualValue) {
-        return value == usualValue ? std::nullopt : std::optional<std::string>(std::to_string(value));
+        return value == usualValue ? std::nullopt
+                                   : std::optional<std::string>(std::to_string(value));
     };
     return {{"chime", "every", every},
             {"chime", "strike", FlagText(chime.strikeHours)},

@@ -35,9 +35,12 @@ ChimePlayer::~ChimePlayer() {
 }
 
 void ChimePlayer::TakeSkin(const std::string& skinFolder) {
-    // One byte past the limit tells a file at the limit from a larger one.
+    // One byte past the limit tells a file at the limit from a larger one. No folder, no
+    // sound: an empty one would name a file at the root of the drive.
     std::vector<std::uint8_t> bytes =
-        ReadUpTo(OpenForReading(SkinChimePath(skinFolder)).get(), kMaxChimeBytes + 1);
+        skinFolder.empty()
+            ? std::vector<std::uint8_t>()
+            : ReadUpTo(OpenForReading(SkinChimePath(skinFolder)).get(), kMaxChimeBytes + 1);
     if (std::holds_alternative<WaveSound>(ParseWave(bytes)))
         skinSound = std::move(bytes);
     else

@@ -18,7 +18,7 @@ public:
     ChimePlayer& operator=(const ChimePlayer&) = delete;
 
     // The sound of the skin in `skinFolder` from now on: its chime.wav where the clock accepts
-    // it, else the built-in bell.
+    // it, else (and for no folder) the built-in bell.
     void TakeSkin(const std::string& skinFolder);
     // Sounds the chime `times` times (the strikes of an hour) without waiting for it: PlaySound
     // from memory, SND_ASYNC | SND_NODEFAULT; the bytes stay alive while it plays. A chime still
