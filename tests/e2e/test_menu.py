@@ -31,6 +31,7 @@ OPACITY_COMMANDS = {90: 32787, 75: 32788, 50: 32789, 25: 32790}
 IDM_TRAY_ICON = 32791
 IDM_NEW_CLOCK, IDM_TIME_ZONE, IDM_LABEL, IDM_CLOSE_CLOCK = 32797, 32798, 32799, 32800
 IDM_CHIME_HOUR = 32802
+ZONE_FILTER_ID, LABEL_TEXT_ID = 1010, 1012
 TRAY_ICON_MESSAGE = 0x8002  # WM_APP + 2, with the shell's mouse message in lParam
 WM_SYSCOMMAND, SC_MINIMIZE, WS_MINIMIZE = 0x0112, 0xF020, 0x20000000
 WM_LBUTTONUP, WM_RBUTTONUP, WS_EX_TRANSPARENT = 0x0202, 0x0205, 0x20
@@ -421,12 +422,11 @@ class MenuTest(unittest.TestCase):
                        if w["visible"] and w["class"] == "ZentrixClock"),
                       key=lambda w: w["rect"][0])
 
-    def answer_dialog(self, clock, command, title, typed):
+    def answer_dialog(self, clock, command, title, box_id, typed):
         """Opens the dialog of a clock's command, types into its focused box and presses Enter."""
         self.clock.driver("post", clock["hwnd"], WM_COMMAND, command, 0)
         dialog = self.clock.wait_for_window(title)
-        self.clock.focus(dialog["hwnd"])
-        self.clock.xdotool("type", "--delay", "50", typed)
+        self.clock.type_into(dialog["hwnd"], box_id, typed)
         self.clock.xdotool("key", "Return")
         self.assertTrue(self.clock.wait_for(lambda: self.clock.top_window(title) is None, 5))
 
@@ -437,8 +437,8 @@ class MenuTest(unittest.TestCase):
         second = self.clocks()[1]
         # Beside the first on the same edge, the same skin at the same size.
         self.assertEqual(second["rect"], [500, 0, 700, 40])
-        self.answer_dialog(second, IDM_TIME_ZONE, "Time Zone", "Tokyo")
-        self.answer_dialog(second, IDM_LABEL, "Label", "Osaka")
+        self.answer_dialog(second, IDM_TIME_ZONE, "Time Zone", ZONE_FILTER_ID, "Tokyo")
+        self.answer_dialog(second, IDM_LABEL, "Label", LABEL_TEXT_ID, "Osaka")
         self.clock.send(WM_CLOSE)
         self.assertTrue(self.clock.wait_exit(), "the clocks still run after the close")
         saved = self.clock.settings()

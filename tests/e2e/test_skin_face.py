@@ -26,7 +26,7 @@ IDM_OPACITY_50 = 32789
 WM_CLOSE = 0x0010
 IDM_SIZE_AUTOMATIC, IDM_SIZE_1X, IDM_SIZE_3X = 32780, 32781, 32783
 IDM_SELECT_SKIN, LB_SETCURSEL, SKIN_LIST_ID = 32771, 0x0186, 1000
-IDM_TIME_ZONE = 32798
+IDM_TIME_ZONE, ZONE_FILTER_ID = 32798, 1010
 
 WHITE = (255, 255, 255)
 # The display's root window, seen through the holes of the clock's shape.
@@ -356,8 +356,7 @@ class DefaultSkinTest(FaceSession, ShapeFromBackground, unittest.TestCase):
         """Chooses the first zone whose name holds typed in the clock's Time Zone dialog."""
         self.clock.post(WM_COMMAND, IDM_TIME_ZONE)
         dialog = self.clock.wait_for_window("Time Zone")
-        self.clock.focus(dialog["hwnd"])
-        self.clock.xdotool("type", "--delay", "50", typed)
+        self.clock.type_into(dialog["hwnd"], ZONE_FILTER_ID, typed)
         self.clock.xdotool("key", "Return")
         self.assertTrue(self.clock.wait_for(lambda: self.clock.top_window("Time Zone") is None, 5))
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -59,26 +60,23 @@ Bytes Samples(std::size_t count) {
     return samples;
 }
 
+// An odd-sized chunk before the sound (and its pad byte) is stepped over, the sound may come
+// before its format, and five seconds is not too long.
 TEST(SkinSoundTest, TakesPcmWavesWithinTheLimits) {
-    const struct {
-        Bytes file;
-        int channels, rate, bits;
-        std::int64_t milliseconds;
-    } cases[] = {
-        // An odd-sized chunk before the sound, and its pad byte, are stepped over.
-        {Wave({Fmt({}), Chunk("LIST", Samples(3)), Chunk("data", Samples(4000))}), 1, 8000, 8, 500},
-        {Wave({Chunk("data", Samples(88200)), Fmt({1, 2, 22050, 16})}), 2, 22050, 16, 1000},
-        {Wave({Fmt({1, 1, 8000, 8}), Chunk("data", Samples(40000))}), 1, 8000, 8, 5000},
-        {Wave({Fmt({1, 1, 48000, 16}), Chunk("data", Samples(2))}), 1, 48000, 16, 0},
+    const std::pair<Bytes, WaveSound> cases[] = {
+        {Wave({Fmt({}), Chunk("LIST", Samples(3)), Chunk("data", Samples(4000))}),
+         {1, 8000, 8, 500}},
+        {Wave({Chunk("data", Samples(88200)), Fmt({1, 2, 22050, 16})}), {2, 22050, 16, 1000}},
+        {Wave({Fmt({}), Chunk("data", Samples(40000))}), {1, 8000, 8, 5000}},
     };
-    for (const auto& c : cases) {
-        const auto parsed = ParseWave(c.file);
+    for (const auto& [file, expected] : cases) {
+        const auto parsed = ParseWave(file);
         ASSERT_TRUE(std::holds_alternative<WaveSound>(parsed)) << std::get<std::string>(parsed);
         const WaveSound& sound = std::get<WaveSound>(parsed);
-        EXPECT_EQ(sound.channels, c.channels);
-        EXPECT_EQ(sound.sampleRate, c.rate);
-        EXPECT_EQ(sound.bitsPerSample, c.bits);
-        EXPECT_EQ(sound.milliseconds, c.milliseconds);
+        EXPECT_EQ(
+            std::tuple(sound.channels, sound.sampleRate, sound.bitsPerSample, sound.milliseconds),
+            std::tuple(expected.channels, expected.sampleRate, expected.bitsPerSample,
+                       expected.milliseconds));
     }
 }
 
@@ -113,37 +111,24 @@ TEST(SkinSoundTest, RefusesWhatItCannotPlaySafely) {
     }
 }
 
+// The strikes of an hour: the sound's whole frames once a strike, silence between; a count
+// below one is taken as once.
 TEST(SkinSoundTest, RepeatsTheSoundWithSilenceBetween) {
-    const struct {
-        Format format;
-        int times, gapMilliseconds;
-        std::size_t gapBytes;
-        std::uint8_t silence;
-    } cases[] = {
-        {{1, 1, 8000, 8}, 3, 100, 800, 128},
-        {{1, 2, 16000, 16}, 2, 10, 640, 0},
-        {{1, 1, 8000, 8}, 1, 100, 0, 0},
-        {{1, 1, 8000, 8}, 0, -5, 0, 0},  // taken as once, without a gap
-    };
     const Bytes samples = Samples(400);
-    for (const auto& c : cases) {
-        // Bytes beyond the last whole frame are not sounded.
-        const int frame = c.format.channels * c.format.bits / 8;
-        const Bytes file = Wave({Fmt(c.format), Chunk("data", Samples(400 + frame - 1))});
-        const Bytes repeated = RepeatedWave(file, c.times, c.gapMilliseconds);
-        const int times = std::max(c.times, 1);
-        const std::size_t header = 44;
-        ASSERT_EQ(repeated.size(), header + times * samples.size() + (times - 1) * c.gapBytes);
-        const auto parsed = ParseWave(repeated);
-        ASSERT_TRUE(std::holds_alternative<WaveSound>(parsed));
-        EXPECT_EQ(std::get<WaveSound>(parsed).sampleRate, c.format.rate);
-        for (int strike = 0; strike < times; ++strike) {
-            const auto start = repeated.begin() + header + strike * (samples.size() + c.gapBytes);
+    for (const auto& [format, times, gapBytes, silence] :
+         {std::tuple{Format{1, 1, 8000, 8}, 3, 800, 128},
+          {Format{1, 2, 16000, 16}, 2, 6400, 0},
+          {Format{}, 0, 0, 0}}) {
+        // A byte beyond the last whole frame is not sounded.
+        const Bytes file = Wave({Fmt(format), Chunk("data", Samples(400 + format.bits / 8 - 1))});
+        const Bytes repeated = RepeatedWave(file, times, 100);
+        const int strikes = std::max(times, 1);
+        ASSERT_EQ(repeated.size(), 44 + strikes * 400 + (strikes - 1) * gapBytes);
+        for (int strike = 0; strike < strikes; ++strike) {
+            const auto start = repeated.begin() + 44 + strike * (400 + gapBytes);
             EXPECT_TRUE(std::equal(samples.begin(), samples.end(), start)) << strike;
-            if (strike + 1 < times) {
-                EXPECT_EQ(std::count(start + samples.size(), start + samples.size() + c.gapBytes,
-                                     c.silence),
-                          static_cast<std::ptrdiff_t>(c.gapBytes));
+            if (strike + 1 < strikes) {
+                EXPECT_EQ(std::count(start + 400, start + 400 + gapBytes, silence), gapBytes);
             }
         }
     }
