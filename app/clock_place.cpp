@@ -3,16 +3,6 @@
 #include "shell/full_screen_candidate.h"
 #include "win/rect_conversion.h"
 
-namespace {
-
-Point PointerPosition() {
-    POINT pointer{};
-    GetCursorPos(&pointer);
-    return {pointer.x, pointer.y};
-}
-
-}  // namespace
-
 ClockPlace::ClockPlace(Point saved, bool locked, bool stepAsideForFullScreen)
     : fullScreen(stepAsideForFullScreen) {
     placement.PlaceAt(saved);

@@ -32,12 +32,6 @@ void RegisterClockClass(HINSTANCE instance, HICON icon) {
     RegisterClassExA(&windowClass);  // fails harmlessly when a program of the process ran before
 }
 
-Point PointerPosition() {
-    POINT pointer{};
-    GetCursorPos(&pointer);
-    return {pointer.x, pointer.y};
-}
-
 }  // namespace
 
 ClockProgram::ClockProgram(Application& app, WallClock now)

@@ -1,5 +1,5 @@
 #pragma once
-// The platform's rectangles and the portable ones: the same four edges.
+// The platform's rectangles and points and the portable ones: the same values.
 
 #include <windows.h>
 
@@ -25,4 +25,11 @@ inline Rect ClientRect(HWND window) {
     RECT rect{};
     GetClientRect(window, &rect);
     return ToRect(rect);
+}
+
+// Where the pointer is now, as the window system has it.
+inline Point PointerPosition() {
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    return {pointer.x, pointer.y};
 }
