@@ -22,7 +22,7 @@ public:
     Placement& Model() { return placement; }
     const Placement& Model() const { return placement; }
     const DisplayScreens& Screens() const { return screens; }
-    bool SteppedAside() const { return fullScreen.SteppedAside(); }
+    const FullScreenRule& FullScreen() const { return fullScreen; }
     // The dots per inch of the monitor that decides the face's zoom.
     int Dpi() const { return screens.Dpi(placement.ZoomAnchor()); }
 

@@ -28,8 +28,7 @@ ClockWindow::ClockWindow(ClockHost& host, Application& app, const ClockSettings&
       placement(place.Model()),
       timeChoices(saved.time),
       windowChoices(saved.window),
-      zone(saved.zone, saved.label),
-      stepAsideForFullScreen(saved.stepAsideForFullScreen) {}
+      zone(saved.zone, saved.label) {}
 
 bool ClockWindow::OnInitDialog() {
     Dialog::OnInitDialog();
@@ -160,7 +159,7 @@ ClockSettings ClockWindow::Settings() const {
             .zoomChoice = shown.ZoomChoice(),
             .time = timeChoices,
             .window = windowChoices,
-            .stepAsideForFullScreen = stepAsideForFullScreen,
+            .stepAsideForFullScreen = place.FullScreen().StepsAside(),
             .zone = zone.Key(),
             .label = zone.OwnLabel()};
 }

@@ -33,7 +33,7 @@ public:
     const ShownSkin& GetShownSkin() const { return shown; }
     const WindowChoices& Choices() const { return windowChoices; }
     // Behind a full-screen window in front of it.
-    bool SteppedAside() const { return place.SteppedAside(); }
+    bool SteppedAside() const { return place.FullScreen().SteppedAside(); }
     // What the settings file keeps of the clock, with the place where the window really stands,
     // so a clock closed while dodged comes back there.
     ClockSettings Settings() const;
@@ -117,6 +117,5 @@ private:
     Ticker ticker;
     DateTip dateTip;
     ClockZone zone;
-    bool stepAsideForFullScreen;  // as the file has it, kept for the next save
-    bool regrowing = false;       // the window takes a new zoom's size
+    bool regrowing = false;  // the window takes a new zoom's size
 };

@@ -23,6 +23,8 @@ public:
     // A rule that does not `stepAside` keeps the clock on top of everything.
     explicit FullScreenRule(bool stepAside) : stepAside(stepAside) {}
 
+    // Whether the rule steps aside at all: "fullscreen=stay" in the settings file says not.
+    bool StepsAside() const { return stepAside; }
     // Out of the topmost band, behind a full-screen window.
     bool SteppedAside() const { return steppedAside; }
 
