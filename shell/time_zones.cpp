@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "win/wide_text.h"
@@ -18,18 +19,6 @@ EnumZonesFunction EnumZones() {
     static const auto function = reinterpret_cast<EnumZonesFunction>(
         reinterpret_cast<void (*)()>(GetProcAddress(advapi32, "EnumDynamicTimeZoneInformation")));
     return function;
-}
-
-// Hands each zone the system knows to `visit`, in the system's order, until `visit` returns true.
-// Each zone listed is several registry reads, so a search stops at its find.
-template <class Visit>
-void VisitZones(Visit visit) {
-    const EnumZonesFunction enumZones = EnumZones();
-    DYNAMIC_TIME_ZONE_INFORMATION zone{};
-    for (DWORD index = 0; enumZones && enumZones(index, &zone) == ERROR_SUCCESS; ++index) {
-        if (visit(zone))
-            return;
-    }
 }
 
 // The zone's "Display" text, or its key when the registry has none to give. The system's names
@@ -54,12 +43,12 @@ ZoneChange ToZoneChange(const SYSTEMTIME& change) {
 
 std::vector<TimeZone> SystemTimeZones() {
     std::vector<TimeZone> zones;
-    VisitZones([&zones](const DYNAMIC_TIME_ZONE_INFORMATION& zone) {
+    const EnumZonesFunction enumZones = EnumZones();
+    DYNAMIC_TIME_ZONE_INFORMATION zone{};
+    for (DWORD index = 0; enumZones && enumZones(index, &zone) == ERROR_SUCCESS; ++index)
         zones.push_back({Narrow(zone.TimeZoneKeyName),
                          Narrow(DisplayName(zone.TimeZoneKeyName, zone.TimeZoneKeyName)),
                          static_cast<int>(zone.Bias)});
-        return false;
-    });
     std::stable_sort(zones.begin(), zones.end(), [](const TimeZone& a, const TimeZone& b) {
         return a.bias != b.bias ? a.bias > b.bias : a.displayName < b.displayName;
     });
@@ -70,19 +59,19 @@ std::optional<ZoneRules> ZoneRulesForYear(const std::string& key, int year) {
     // The system takes the year as a USHORT: any other would wrap around to some other year.
     if (year < 1 || year > std::numeric_limits<USHORT>::max())
         return std::nullopt;
+    // The system finds the zone by its key alone: listing every zone to find it would cost a
+    // clock in another zone a quarter of a second at its start.
     const std::wstring wideKey = Widen(key);
-    std::optional<ZoneRules> found;
-    VisitZones([&](DYNAMIC_TIME_ZONE_INFORMATION& zone) {
-        if (zone.TimeZoneKeyName != wideKey)
-            return false;
-        TIME_ZONE_INFORMATION rules{};
-        if (GetTimeZoneInformationForYear(static_cast<USHORT>(year), &zone, &rules))
-            found = ZoneRules{static_cast<int>(rules.Bias), static_cast<int>(rules.StandardBias),
-                              static_cast<int>(rules.DaylightBias),
-                              ToZoneChange(rules.StandardDate), ToZoneChange(rules.DaylightDate)};
-        return true;
-    });
-    return found;
+    DYNAMIC_TIME_ZONE_INFORMATION zone{};
+    if (wideKey.empty() || wideKey.size() >= std::size(zone.TimeZoneKeyName))
+        return std::nullopt;
+    wideKey.copy(zone.TimeZoneKeyName, wideKey.size());
+    TIME_ZONE_INFORMATION rules{};
+    if (!GetTimeZoneInformationForYear(static_cast<USHORT>(year), &zone, &rules))
+        return std::nullopt;
+    return ZoneRules{static_cast<int>(rules.Bias), static_cast<int>(rules.StandardBias),
+                     static_cast<int>(rules.DaylightBias), ToZoneChange(rules.StandardDate),
+                     ToZoneChange(rules.DaylightDate)};
 }
 
 std::string TimeZoneDisplayName(const std::string& key) {
